@@ -1,0 +1,26 @@
+#!/bin/sh
+# Installs the Debian packages the build and the tests need, when any is missing.
+# Usage: scripts/deps.sh [build|test]
+set -eu
+
+build="build-essential cmake ninja-build qt6-base-dev qt6-translations-l10n fonts-liberation2"
+test="$build fonts-dejavu-core poppler-utils clang libclang-rt-14-dev xvfb xauth xdotool trayer imagemagick x11-utils"
+
+case "${1:-build}" in
+build) wanted=$build ;;
+test) wanted=$test ;;
+*) echo "uso: $0 [build|test]" >&2; exit 2 ;;
+esac
+
+missing=""
+for p in $wanted; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $p"
+    fi
+done
+[ -z "$missing" ] && exit 0
+
+echo "Installing Debian packages:$missing"
+if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing
