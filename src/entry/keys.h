@@ -1,0 +1,54 @@
+// What the user may type into the text boxes, key by key, and what a change of their text sets
+// off. The filters are pure: they see the box, its text before the key and the key code, never
+// the caret or a selection, and judge every key as if it were added at the end of the text.
+#pragma once
+
+#include "sheet/sheet.h"
+
+#include <QObject>
+#include <QStringView>
+
+namespace verimoda {
+
+enum class KeyVerdict { Pass, Refuse, RefuseWithBeep };
+
+// Key codes the filters name: a printable character is its own code, Ctrl+letter is the
+// letter's code minus 64.
+namespace keycode {
+inline constexpr int Null = 0;
+inline constexpr int CtrlC = 3;
+inline constexpr int Backspace = 8;
+inline constexpr int Enter = 13;
+inline constexpr int CtrlV = 22;
+} // namespace keycode
+
+// The general-data boxes TEXT_GENERALE 0-11: tax codes and date parts take digits up to their
+// length, the signatory's tax code any 16 characters, the names anything.
+KeyVerdict TEXT_GENERALE_KeyPress(int index, QStringView before, int key);
+
+// The indicator boxes Text1: whole numbers with an optional leading sign; box 50 a percentage
+// up to 100 with one separator ("," or ".") and at most two decimals.
+KeyVerdict Text1_KeyPress(int index, QStringView before, int key);
+
+// The change handlers, run on every text change of the sheet, whoever made it.
+class ChangeRules : public QObject {
+    Q_OBJECT
+public:
+    // Connects to the sheet: from now on every text change runs its handler.
+    explicit ChangeRules(Sheet& sheet, QObject* parent = nullptr);
+
+    // A full day or month box hands the focus on to the next box; any change outside loading
+    // counts as an edit.
+    void TEXT_GENERALE_Change(int index);
+    // Any change counts as an edit, also while loading.
+    void Text1_Change(int index);
+
+signals:
+    // The automatic move from a full day or month box to the next box.
+    void focusRequested(verimoda::Control c);
+
+private:
+    Sheet& sheet_;
+};
+
+} // namespace verimoda
