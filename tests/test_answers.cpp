@@ -1,17 +1,13 @@
 // Exclusive answer boxes and option groups, including the nested handler runs, and the answer
 // text of every kind of item.
 #include "entry/answers.h"
+#include "support/core_controls.h"
 
 #include <QTest>
 
 using namespace verimoda;
 
-namespace {
-Control si(int r) { return {Array::Check_SI, r}; }
-Control no(int r) { return {Array::Check_NO, r}; }
-Control na(int r) { return {Array::Check_NA, r}; }
-Control opt(int b) { return {Array::Check_FRAME_GENERALE, b}; }
-} // namespace
+using namespace verimoda::test;
 
 class TestAnswers : public QObject {
     Q_OBJECT
@@ -71,17 +67,17 @@ private slots:
     void optionGroupsAreExclusiveAndNotEdits() {
         Sheet s;
         AnswerRules rules(s);
-        s.setValue(opt(2), 1);
-        s.setValue(opt(3), 1);
+        s.setValue(option(2), 1);
+        s.setValue(option(3), 1);
         QCOMPARE(s.option(2), 0);
         QCOMPARE(s.option(3), 1);
-        s.setValue(opt(10), 1);
-        s.setValue(opt(12), 1);
+        s.setValue(option(10), 1);
+        s.setValue(option(12), 1);
         QCOMPARE(s.option(10), 0);
         QCOMPARE(s.option(12), 1);
-        s.setValue(opt(0), 1); // another group is left alone
+        s.setValue(option(0), 1); // another group is left alone
         QCOMPARE(s.option(3), 1);
-        s.setValue(opt(12), 0);
+        s.setValue(option(12), 0);
         for (int b = 9; b <= 14; ++b)
             QCOMPARE(s.option(b), 0);
         QVERIFY(s.NessunaModifica);
