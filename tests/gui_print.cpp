@@ -1,0 +1,160 @@
+// A whole sheet printed through QPrinter to a PDF file: read back with pdftotext, and the place
+// of every line checked with the real font's widths.
+#include "entry/answers.h"
+#include "print/layout.h"
+#include "print/qt_printer.h"
+
+#include "support/core_print_fixtures.h"
+#include "support/core_recording_printer.h"
+
+#include <QPageSize>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace verimoda;
+using namespace verimoda::test;
+
+namespace {
+
+class LoggingQtPrinter : public QtPrinter {
+public:
+    using QtPrinter::QtPrinter;
+    PrintLog log;
+
+protected:
+    void draw(const QString& text) override {
+        log.add(*this, text, measure(text), lineHeight());
+        QtPrinter::draw(text);
+    }
+    void startPage() override {
+        ++log.pages;
+        QtPrinter::startPage();
+    }
+    void finish() override {
+        log.ended = true;
+        QtPrinter::finish();
+    }
+};
+
+// A text, its dot leader and its value, whatever blanks or line breaks the reading put between.
+QRegularExpression textDotsValue(const QString& text, const QString& value) {
+    QStringList words = text.simplified().split(u' ');
+    for (QString& w : words)
+        w = QRegularExpression::escape(w);
+    return QRegularExpression(words.join(QStringLiteral("\\s+")) + QStringLiteral("\\s*\\.+\\s*") +
+                              QRegularExpression::escape(value));
+}
+
+// Prints the sheet to an A4 PDF file and returns what was printed where.
+PrintLog printToPdf(const Sheet& sheet, const QString& file) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    LoggingQtPrinter p(printer);
+    StampaDocumento(p, sheet);
+    if (!p.ok())
+        qWarning() << p.errorString();
+    return p.log;
+}
+
+} // namespace
+
+class GuiPrint : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+    QString pdf;
+    Sheet sheet;
+
+private slots:
+    void initTestCase() {
+        QVERIFY(dir.isValid());
+        pdf = dir.filePath(QStringLiteral("foglio.pdf"));
+        fillWholeSheet(sheet);
+        QVERIFY(printToPdf(sheet, pdf).ended);
+    }
+
+    void readBackFromThePdf() {
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        QVERIFY2(!pdftotext.isEmpty(), "pdftotext (poppler-utils) is needed");
+        QProcess process;
+        process.start(pdftotext,
+                      {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitCode(), 0);
+        QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split(u'\f');
+        QCOMPARE(pages.size(), 7); // every page ends with a form feed
+        QVERIFY(pages.takeLast().trimmed().isEmpty());
+
+        for (int n = 1; n <= 6; ++n)
+            QVERIFY(pages[n - 1].contains(QStringLiteral("Pagina %1 di 6 pagine").arg(n)));
+        QVERIFY(pages[0].contains(QStringLiteral("ARDENZA - VERIMODA v. 2.1")));
+        for (int row = 0; row < GeneralLabelCount; ++row)
+            QVERIFY2(
+                pages[0].contains(textDotsValue(generalCaption(row), ValoreGenerale(sheet, row))),
+                qPrintable(generalCaption(row)));
+        for (int k = 0; k < HeadingCount; ++k)
+            QVERIFY2(pages.join(u' ').simplified().contains(headingText(k).simplified()),
+                     qPrintable(headingText(k)));
+        for (int i = 0; i < ItemCount; ++i)
+            QVERIFY2(pages[printedPage(i) - 1].contains(
+                         textDotsValue(itemText(i), RispostaDomanda(sheet, i))),
+                     qPrintable(QString::number(i)));
+    }
+
+    // With the real font no text runs under another (an answer in particular) or off the page.
+    // Leaders and rules are left out: they run up to the next text or the edge by design.
+    void textsStayApartAndOnThePage_data() {
+        QTest::addColumn<QString>("longAnswer");
+        QTest::newRow("whole sheet") << QString();
+        // Beside the longest item with one justified line the rest of the text has to move on.
+        QTest::newRow("long answer") << QString(30, u'1');
+    }
+
+    void textsStayApartAndOnThePage() {
+        QFETCH(QString, longAnswer);
+        Sheet s;
+        fillWholeSheet(s);
+        if (!longAnswer.isEmpty())
+            s.setText({Array::Text1, 50}, longAnswer);
+        const PrintLog log = printToPdf(s, dir.filePath(QStringLiteral("geometria.pdf")));
+        QCOMPARE(log.pages, 6);
+        QVERIFY(log.ended);
+        for (int page = 1; page <= 6; ++page) {
+            std::vector<PrintedLine> texts;
+            for (const PrintedLine& l : log.onPage(page))
+                if (!l.filler() && !l.text.isEmpty())
+                    texts.push_back(l);
+            for (size_t a = 0; a < texts.size(); ++a) {
+                const PrintedLine& l = texts[a];
+                QVERIFY2(l.x >= 0 && l.right() <= 197 && l.y >= 0 && l.y + l.height <= 297,
+                         qPrintable(l.text));
+                for (size_t b = a + 1; b < texts.size(); ++b) {
+                    const PrintedLine& m = texts[b];
+                    const bool apart = l.right() <= m.x || m.right() <= l.x ||
+                                       l.y + l.height <= m.y || m.y + m.height <= l.y;
+                    QVERIFY2(apart, qPrintable(l.text + QStringLiteral(" / ") + m.text));
+                }
+            }
+        }
+    }
+
+    void aJobThatCannotStart() {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const QString file = dir.filePath(QStringLiteral("manca/foglio.pdf"));
+        printer.setOutputFileName(file);
+        QtPrinter p(printer);
+        QVERIFY(!p.ok());
+        StampaDocumento(p, sheet);
+        QVERIFY(p.errorString().contains(file));
+        QVERIFY(!QFile::exists(file));
+    }
+};
+
+QTEST_MAIN(GuiPrint)
+#include "gui_print.moc"

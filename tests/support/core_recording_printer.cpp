@@ -1,0 +1,50 @@
+#include "core_recording_printer.h"
+
+#include <QRegularExpression>
+
+namespace verimoda::test {
+
+bool PrintedLine::filler() const {
+    static const QRegularExpression run(QStringLiteral("^(\\.+|_+)$"));
+    return run.match(text).hasMatch();
+}
+
+void PrintLog::add(const Printer& printer, const QString& text, float width, float height) {
+    lines.push_back(
+        {pages, printer.x(), printer.y(), width, height, text, printer.fontSize(), printer.bold()});
+}
+
+std::vector<PrintedLine> PrintLog::onPage(int page) const {
+    std::vector<PrintedLine> result;
+    for (const PrintedLine& l : lines)
+        if (l.page == page)
+            result.push_back(l);
+    return result;
+}
+
+QString PrintLog::readPage(int page) const {
+    QStringList texts;
+    for (const PrintedLine& l : onPage(page))
+        if (!l.filler())
+            texts << l.text;
+    return texts.join(u' ').simplified();
+}
+
+const PrintedLine* PrintLog::find(const QString& text) const {
+    for (const PrintedLine& l : lines)
+        if (l.text == text)
+            return &l;
+    return nullptr;
+}
+
+float RecordingPrinter::measure(const QString& text) const {
+    const qsizetype spaces = text.count(u' ');
+    return float(text.size() - spaces) * charWidth(fontSize(), bold()) +
+           float(spaces) * spaceWidth(fontSize(), bold());
+}
+
+void RecordingPrinter::draw(const QString& text) {
+    log.add(*this, text, measure(text), lineHeight());
+}
+
+} // namespace verimoda::test
