@@ -4,7 +4,9 @@
 #include "print/layout.h"
 #include "print/qt_printer.h"
 
-#include "support/core_print_fixtures.h"
+// The bench links only the program's libraries, so it compiles the tests' sheets itself.
+#include "../tests/support/core_complete_sheet.cpp"
+#include "../tests/support/core_print_fixtures.cpp"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -5,9 +5,8 @@
 
 namespace verimoda::test {
 
-// Every general-data box, one box of every option group (box 9 among them: "S&P/MIB"), an answer
-// on every question row ("Si", "No" and "N/A" in turn where they are available) and a realistic
-// amount in every indicator box, each different.
+// A complete sheet whose answers differ from row to row: "Si", "No" and "N/A" in turn where they
+// are available, and amounts of nine to twelve digits in the indicator boxes.
 void fillWholeSheet(Sheet& sheet);
 
 // The printed page (2-6) that carries item i.
