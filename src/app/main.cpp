@@ -1,9 +1,13 @@
+#include "app/main_window.h"
+#include "app/qt_platform.h"
+#include "app/startup.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QMainWindow w;
-    w.show();
-    return app.exec();
+    verimoda::prepareApplication(app);
+    verimoda::QtPlatform platform;
+    const auto window = verimoda::openMainWindow(platform);
+    return QApplication::exec();
 }

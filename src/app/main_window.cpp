@@ -1,0 +1,378 @@
+#include "app/main_window.h"
+
+#include "app/startup.h"
+#include "app/tab_pages.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <QTimer>
+
+namespace verimoda {
+
+namespace {
+
+// Calls `f` for every control of the sheet and every button, array by array, in index order.
+template <class F>
+void forEachControl(F f) {
+    for (int a = 0; a < SheetWidgets::ArrayCount; ++a)
+        for (int i = 0; i < ItemCount; ++i)
+            if (const Control c{Array(a), i}; controlExists(c))
+                f(c);
+}
+
+bool isTextArray(Array a) {
+    return a == Array::TEXT_GENERALE || a == Array::Text1;
+}
+bool isCheckArray(Array a) {
+    return !isTextArray(a) && a != Array::Command_Function;
+}
+
+} // namespace
+
+Main::Main(Platform& platform, QWidget* parent)
+    : QMainWindow(parent), platform_(platform), twips_(Twips::forScreen(screen())) {
+    setObjectName(QStringLiteral("Main"));
+    setWindowTitle(applicationTitle());
+    setWindowIcon(programIcon());
+    // A minimise box and a close box; the designed layout is for one size only.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+
+    QFont font(QString::fromLatin1(geometry::FontFamily));
+    font.setPointSizeF(geometry::FontPoints);
+    setFont(font);
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("Client"));
+    setCentralWidget(client);
+    const QSize size(twips_(geometry::ClientWidth), twips_(geometry::ClientHeight));
+    setFixedSize(size);
+    if (const QScreen* s = screen())
+        move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, s->availableGeometry())
+                 .topLeft());
+
+    tabs_ = new TabPages(PageCount / 2, twips_(geometry::TabRowHeight), client);
+    tabs_->setObjectName(QStringLiteral("MySSTab"));
+    tabs_->setGeometry(
+        twips_.rect(geometry::TabLeft, geometry::TabTop, geometry::TabWidth, geometry::TabHeight));
+    buildSheetPages(*tabs_, twips_, widgets_);
+    buildButtons(client);
+    buildTrayMenu();
+    mirrorSheet();
+    showPage(0);
+
+    // A control that takes the focus on a page taller than its view scrolls into sight, also
+    // when it took the focus before its page came to the front.
+    connect(qApp, &QApplication::focusChanged, this, &Main::revealFocus);
+    connect(tabs_, &TabPages::currentChanged, this, &Main::revealFocus);
+
+    Form_Load();
+}
+
+Main::~Main() = default;
+
+void Main::buildButtons(QWidget* client) {
+    QFont bold = font();
+    bold.setBold(true);
+    bold.setPointSizeF(geometry::ButtonFontPoints);
+    for (int i = 0; i < ButtonCount; ++i) {
+        auto* button = new QPushButton(buttonCaption(i), client);
+        button->setObjectName(controlName({Array::Command_Function, i}));
+        button->setFont(bold);
+        button->setAutoDefault(false);
+        button->setGeometry(twips_.rect(geometry::ButtonLeft[i], geometry::ButtonTop,
+                                        geometry::ButtonWidth, geometry::ButtonHeight));
+        connect(button, &QPushButton::clicked, this, [this, i] { Command_Function_Click(i); });
+        widgets_.controls[size_t(Array::Command_Function)][size_t(i)] = button;
+    }
+}
+
+void Main::buildTrayMenu() {
+    struct Entry {
+        const char* name;
+        const char* caption;
+        void (Main::*click)();
+    };
+    static constexpr Entry Entries[] = {
+        {"MENU_RIPRISTINA", "Ripristina", &Main::MENU_RIPRISTINA_Click},
+        {"MENU_SEP", nullptr, nullptr},
+        {"MENU_STAMPA", "Stampa", &Main::MENU_STAMPA_Click},
+        {"MENU_SALVA", "Salva Temp.", &Main::MENU_SALVA_Click},
+        {"MENU_LEGGI", "Leggi", &Main::MENU_LEGGI_Click},
+        {"MENU_GENERA", "Genera", &Main::MENU_GENERA_Click},
+        {"MENU_ESCI", "Esci", &Main::MENU_ESCI_Click},
+    };
+    menu_ = new QMenu(QStringLiteral("HIDE"), this);
+    menu_->setObjectName(QStringLiteral("MENU_HIDE"));
+    for (const Entry& e : Entries) {
+        QAction* action =
+            e.caption ? menu_->addAction(QString::fromLatin1(e.caption)) : menu_->addSeparator();
+        action->setObjectName(QString::fromLatin1(e.name));
+        if (e.click)
+            connect(action, &QAction::triggered, this,
+                    [this, click = e.click] { (this->*click)(); });
+    }
+}
+
+void Main::mirrorSheet() {
+    forEachControl([this](Control c) {
+        QWidget* widget = widgetFor(c);
+        controls_.insert(widget, c);
+        widget->installEventFilter(this);
+        if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+            box->setChecked(sheet_.value(c) == 1);
+            connect(box, &QCheckBox::clicked, this,
+                    [this, c](bool on) { sheet_.setValue(c, on ? 1 : 0); });
+        } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            edit->setText(sheet_.text(c));
+            connect(edit, &QLineEdit::textEdited, this,
+                    [this, c](const QString& text) { sheet_.setText(c, text); });
+        }
+    });
+    // Setting a widget from the sheet emits no clicked or textEdited, so nothing loops back.
+    connect(&sheet_, &Sheet::valueChanged, this, [this](Control c) {
+        if (QCheckBox* box = checkBox(c))
+            box->setChecked(sheet_.value(c) == 1);
+    });
+    connect(&sheet_, &Sheet::textChanged, this, [this](Control c) {
+        QLineEdit* edit = textBox(c);
+        if (edit && edit->text() != sheet_.text(c))
+            edit->setText(sheet_.text(c));
+    });
+}
+
+void Main::Form_Load() {
+    tray_ = new QSystemTrayIcon(windowIcon(), this);
+    tray_->setObjectName(QStringLiteral("TrayIcon"));
+    tray_->setToolTip(applicationTitle());
+    // A left click opens the menu; the menu is not the icon's context menu, so the right
+    // button does nothing.
+    connect(tray_, &QSystemTrayIcon::activated, this, &Main::trayActivated);
+    tray_->show();
+    sheet_.NessunaModifica = true;
+    InizializzaFoglio();
+}
+
+void Main::InizializzaFoglio() {
+    for (int k = 0; k < HeadingCount; ++k)
+        widgets_.headings[size_t(k)]->setText(headingText(k));
+    for (int i = 0; i < ItemCount; ++i)
+        widgets_.itemLabels[size_t(i)]->setText(itemText(i));
+}
+
+QCheckBox* Main::checkBox(Control c) const {
+    return isCheckArray(c.array) ? static_cast<QCheckBox*>(widgetFor(c)) : nullptr;
+}
+
+QLineEdit* Main::textBox(Control c) const {
+    return isTextArray(c.array) ? static_cast<QLineEdit*>(widgetFor(c)) : nullptr;
+}
+
+std::optional<Control> Main::controlOf(const QObject* widget) const {
+    const auto found = controls_.constFind(widget);
+    if (found == controls_.cend())
+        return std::nullopt;
+    return *found;
+}
+
+void Main::revealFocus() {
+    QWidget* focus = focusWidget();
+    for (QScrollArea* page : widgets_.pages)
+        if (focus && page->isVisible() && page->isAncestorOf(focus))
+            page->ensureWidgetVisible(focus);
+}
+
+void Main::showPage(int page) {
+    tabs_->setCurrentIndex(page);
+}
+
+int Main::currentPage() const {
+    return tabs_->currentIndex();
+}
+
+// --- Commands -----------------------------------------------------------------------------
+
+void Main::Command_Function_Click(int index) {
+    switch (index) {
+    case 0:
+        StampaFoglio();
+        break;
+    case 1:
+        ScriviFileXml(false);
+        break;
+    case 2:
+        LeggiFileXml();
+        break;
+    case 3:
+        ScriviFileXml(true);
+        break;
+    case 4:
+        EsciProgramma();
+        break;
+    default:
+        break;
+    }
+}
+
+void Main::MENU_RIPRISTINA_Click() {
+    restoreWindow();
+}
+void Main::MENU_STAMPA_Click() {
+    StampaFoglio();
+}
+void Main::MENU_SALVA_Click() {
+    ScriviFileXml(false);
+}
+void Main::MENU_LEGGI_Click() {
+    LeggiFileXml();
+}
+void Main::MENU_GENERA_Click() {
+    ScriviFileXml(true);
+}
+void Main::MENU_ESCI_Click() {
+    EsciProgramma();
+}
+
+QMessageBox::StandardButton Main::askToSaveEdits() {
+    return platform_.message(
+        this, QMessageBox::Question, QStringLiteral("Warning"),
+        QStringLiteral("Con questa operazione verranno perse tutte le modifiche"
+                       "\r\neffettuate: si desidera salvarle in un file "
+                       "temporaneo?"),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+}
+
+Platform::FileDialog Main::sheetFileDialog(const QString& title) {
+    return {title, QStringLiteral("Xml File (*.xml)"), platform_.programFolder()};
+}
+
+void Main::showProblem(const Problem& problem) {
+    platform_.message(this, QMessageBox::Critical, problem.title, problem.message, QMessageBox::Ok);
+    restoreWindow(); // "Genera" may have come from the tray menu while the window was hidden
+    if (QWidget* widget = widgetFor(problem.focus))
+        widget->setFocus(Qt::OtherFocusReason);
+    showPage(problem.page);
+}
+
+// --- Ways out ----------------------------------------------------------------------------
+
+void Main::endProgram() {
+    if (tray_)
+        tray_->hide();
+    platform_.exitProgram();
+}
+
+void Main::EsciProgramma() {
+    if (sheet_.NessunaModifica) {
+        endProgram();
+        return;
+    }
+    sheet_.UscitaRichiesta = true;
+    switch (askToSaveEdits()) {
+    case QMessageBox::Yes:
+        // A completed save ends the program. One that does not complete abandons the exit, so
+        // that a later "Genera" still checks the sheet and copies it to the diskette.
+        if (!ScriviFileXml(false))
+            sheet_.UscitaRichiesta = false;
+        break;
+    case QMessageBox::No:
+        endProgram();
+        break;
+    default:
+        sheet_.UscitaRichiesta = false;
+        break;
+    }
+}
+
+void Main::Form_Unload(bool& cancel) {
+    if (sheet_.NessunaModifica)
+        return;
+    switch (askToSaveEdits()) {
+    case QMessageBox::Yes:
+        cancel = !ScriviFileXml(false);
+        break; // unsaved edits stay open
+    case QMessageBox::No:
+        break;
+    default:
+        cancel = true;
+        break;
+    }
+}
+
+void Main::closeEvent(QCloseEvent* event) {
+    bool cancel = false;
+    Form_Unload(cancel);
+    if (cancel) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    // The program keeps running while its window is hidden in the tray, so closing the window
+    // does not end it by itself.
+    endProgram();
+}
+
+// --- Tray, hiding and restoring -------------------------------------------------------------
+
+void Main::trayActivated(QSystemTrayIcon::ActivationReason reason) {
+    // Only a left click; and no second command while a dialog of the first is open.
+    if (reason != QSystemTrayIcon::Trigger || QApplication::activeModalWidget())
+        return;
+    if (isVisible()) {
+        raise();
+        activateWindow();
+    }
+    platform_.popupMenu(*menu_, QCursor::pos());
+}
+
+void Main::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        Form_Resize();
+}
+
+void Main::Form_Resize() {
+    // Hidden, the window has no taskbar button: only the tray icon brings it back, so without a
+    // tray it stays minimised. The hide waits for the state change to complete.
+    if (isMinimized() && platform_.trayAvailable())
+        QTimer::singleShot(0, this, [this] {
+            if (isMinimized())
+                hide();
+        });
+}
+
+void Main::restoreWindow() {
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+// --- Keyboard ------------------------------------------------------------------------------
+
+bool Main::focusNextPrevChild(bool next) {
+    return QMainWindow::focusNextPrevChild(next);
+}
+
+bool Main::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress)
+        if (const auto c = controlOf(watched); c && isTextArray(c->array))
+            return boxKeyPress(*c, static_cast<QKeyEvent*>(event));
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool Main::boxKeyPress(Control, QKeyEvent*) {
+    return false;
+}
+
+} // namespace verimoda

@@ -1,0 +1,110 @@
+// The one window of the program: the eight pages of the sheet, the five command buttons, the
+// tray icon with its menu, and the two ways out. The window mirrors the sheet: a click or a
+// keystroke changes the sheet, and every change of the sheet, whoever made it, shows in the
+// widgets. Dialogs and the end of the program go through the platform.
+#pragma once
+
+#include "app/platform.h"
+#include "app/sheet_pages.h"
+#include "app/twips.h"
+#include "entry/answers.h"
+#include "entry/problem.h"
+#include "sheet/sheet.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QSystemTrayIcon>
+
+#include <optional>
+
+class QCheckBox;
+class QKeyEvent;
+class QLineEdit;
+class QMenu;
+
+namespace verimoda {
+
+class TabPages;
+
+class Main : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Main(Platform& platform, QWidget* parent = nullptr);
+    ~Main() override;
+
+    Sheet& sheet() { return sheet_; }
+    const Sheet& sheet() const { return sheet_; }
+    Platform& platform() { return platform_; }
+    const Twips& twips() const { return twips_; }
+
+    // The commands of the buttons and of the tray menu.
+    void StampaFoglio();
+    bool ScriviFileXml(bool genera); // true when a file was written
+    void LeggiFileXml();
+    void EsciProgramma();
+    void Command_Function_Click(int index);
+
+    // The question asked before unsaved edits are lost: Yes, No or Cancel.
+    QMessageBox::StandardButton askToSaveEdits();
+    // The settings of the save and open dialogs: sheet files, starting in the program folder.
+    Platform::FileDialog sheetFileDialog(const QString& title);
+    // A problem found in the sheet: its message, then the window back, the focus and the page.
+    void showProblem(const Problem& problem);
+
+    void showPage(int page);
+    int currentPage() const;
+    QWidget* widgetFor(Control c) const { return widgets_.control(c); }
+    QCheckBox* checkBox(Control c) const;
+    QLineEdit* textBox(Control c) const;
+    std::optional<Control> controlOf(const QObject* widget) const;
+    TabPages* tabPages() const { return tabs_; }
+
+    QSystemTrayIcon* trayIcon() const { return tray_; }
+    QMenu* trayMenu() const { return menu_; }
+
+    // Brings the window back from hidden or minimised, in normal state and in front.
+    void restoreWindow();
+    // Ends the program at once: the tray icon goes, then the platform ends the process.
+    void endProgram();
+    // Puts the headings and the item texts on their labels.
+    void InizializzaFoglio();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Form_Load();
+    void Form_Resize();
+    void Form_Unload(bool& cancel);
+    void MENU_RIPRISTINA_Click();
+    void MENU_STAMPA_Click();
+    void MENU_SALVA_Click();
+    void MENU_LEGGI_Click();
+    void MENU_GENERA_Click();
+    void MENU_ESCI_Click();
+
+    void buildButtons(QWidget* client);
+    void buildTrayMenu();
+    void mirrorSheet();
+    void trayActivated(QSystemTrayIcon::ActivationReason reason);
+    void revealFocus();
+    // The one place where a key typed into a text box is judged before the box sees it; true
+    // swallows the key.
+    bool boxKeyPress(Control c, QKeyEvent* event);
+
+    Platform& platform_;
+    Twips twips_;
+    Sheet sheet_;
+    AnswerRules rules_{sheet_};
+    TabPages* tabs_ = nullptr;
+    SheetWidgets widgets_;
+    QHash<const QObject*, Control> controls_;
+    QSystemTrayIcon* tray_ = nullptr;
+    QMenu* menu_ = nullptr;
+};
+
+} // namespace verimoda

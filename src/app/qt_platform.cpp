@@ -1,0 +1,135 @@
+#include "app/qt_platform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPushButton>
+#include <QSystemTrayIcon>
+
+namespace verimoda {
+
+namespace {
+
+QString runFileDialog(QWidget* parent, const Platform::FileDialog& d, bool save) {
+    QFileDialog dialog(parent, d.title, d.folder, d.filter);
+    // Qt's own dialog: the same on every desktop, in Italian like the rest of the program.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (save) {
+        // Replacing a file asks first; a name typed without ".xml" is kept as typed.
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
+}
+
+// A mount point as /proc/self/mounts writes it: blanks, tabs, new lines and backslashes are
+// octal escapes.
+QString unescapeMountPoint(const QByteArray& field) {
+    const auto octal = [](char c) { return c >= '0' && c <= '7'; };
+    QByteArray out;
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        if (field[i] == '\\' && i + 3 < field.size() && octal(field[i + 1]) &&
+            octal(field[i + 2]) && octal(field[i + 3])) {
+            out.append(
+                char((field[i + 1] - '0') * 64 + (field[i + 2] - '0') * 8 + (field[i + 3] - '0')));
+            i += 3;
+        } else {
+            out.append(field[i]);
+        }
+    }
+    return QString::fromUtf8(out);
+}
+
+} // namespace
+
+QMessageBox::StandardButton QtPlatform::message(QWidget* parent, QMessageBox::Icon icon,
+                                                const QString& title, const QString& text,
+                                                QMessageBox::StandardButtons buttons) {
+    QMessageBox box(icon, title, QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")),
+                    buttons, parent);
+    box.setTextFormat(Qt::PlainText); // texts may quote a file's contents
+    box.exec();
+    return box.standardButton(box.clickedButton());
+}
+
+QString QtPlatform::saveFileName(QWidget* parent, const FileDialog& dialog) {
+    return runFileDialog(parent, dialog, true);
+}
+
+QString QtPlatform::openFileName(QWidget* parent, const FileDialog& dialog) {
+    return runFileDialog(parent, dialog, false);
+}
+
+bool QtPlatform::printDialog(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtPlatform::beep() {
+    QApplication::beep();
+}
+
+bool QtPlatform::trayAvailable() {
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void QtPlatform::popupMenu(QMenu& menu, const QPoint& at) {
+    menu.popup(at);
+}
+
+QStringList disketteCandidates() {
+    return {QStringLiteral("/media/floppy0"), QStringLiteral("/media/floppy"),
+            QStringLiteral("/mnt/floppy")};
+}
+
+QString disketteFolderAmong(const QStringList& candidates) {
+    for (const QString& folder : candidates)
+        if (QFileInfo(folder).isDir())
+            return folder;
+    return {};
+}
+
+Platform::Diskette disketteState(const QString& folder, const QByteArray& mounts) {
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        return Platform::Diskette::Absent;
+    const QString real = QFileInfo(folder).canonicalFilePath(); // /media/floppy is often a link
+    const QString plain = QDir::cleanPath(folder);
+    for (const QByteArray& line : mounts.split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() < 2)
+            continue;
+        const QString point = QDir::cleanPath(unescapeMountPoint(fields[1]));
+        if (point == plain || point == real)
+            return Platform::Diskette::Ready;
+    }
+    return Platform::Diskette::NotReady;
+}
+
+Platform::Diskette QtPlatform::diskette() {
+    QFile mounts(QStringLiteral("/proc/self/mounts"));
+    const QByteArray text = mounts.open(QIODevice::ReadOnly) ? mounts.readAll() : QByteArray();
+    return disketteState(disketteFolder(), text);
+}
+
+QString QtPlatform::disketteFolder() {
+    return disketteFolderAmong(disketteCandidates());
+}
+
+QString QtPlatform::programFolder() {
+    return QCoreApplication::applicationDirPath();
+}
+
+void QtPlatform::exitProgram() {
+    QCoreApplication::exit(0);
+}
+
+} // namespace verimoda

@@ -1,0 +1,26 @@
+// How the program starts, shared by main() and by the launch benchmark so that both start the
+// same program.
+#pragma once
+
+#include <QIcon>
+
+#include <memory>
+
+class QApplication;
+
+namespace verimoda {
+
+class Main;
+class Platform;
+
+// Sets up the application before any window or font exists: Qt's own texts in Italian, the
+// stand-in face for the designed font, the program's icon, and the end of the program left to
+// the window (it lives on in the tray while hidden).
+void prepareApplication(QApplication& app);
+
+// Creates the window and shows it.
+std::unique_ptr<Main> openMainWindow(Platform& platform);
+
+QIcon programIcon();
+
+} // namespace verimoda

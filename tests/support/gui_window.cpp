@@ -1,0 +1,50 @@
+#include "support/gui_window.h"
+
+#include "app/startup.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLoggingCategory>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+
+namespace verimoda::test {
+
+void prepareTestApplication() {
+    static bool prepared = false;
+    if (!prepared) {
+        prepareApplication(*qApp);
+        // The offscreen platform has no tray; its tray icon warns about a missing signal on every
+        // window. Signals of our own are connected by pointer and checked when compiling.
+        QLoggingCategory::setFilterRules(QStringLiteral("qt.core.qobject.connect.warning=false"));
+    }
+    prepared = true;
+}
+
+std::unique_ptr<Main> openWindow(FakePlatform& fake) {
+    prepareTestApplication();
+    auto window = openMainWindow(fake);
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window.get()))
+        qWarning("the window did not become active");
+    return window;
+}
+
+void click(QWidget* widget) {
+    QPoint at = widget->rect().center();
+    if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+        QStyleOptionButton option;
+        option.initFrom(box);
+        at = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box).center();
+    }
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+void clickControl(Main& window, Control c) {
+    if (const int page = controlPage(c); page >= 0)
+        window.showPage(page);
+    click(window.widgetFor(c));
+}
+
+} // namespace verimoda::test
