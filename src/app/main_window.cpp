@@ -129,7 +129,8 @@ void Main::mirrorSheet() {
     forEachControl([this](Control c) {
         QWidget* widget = widgetFor(c);
         controls_.insert(widget, c);
-        widget->installEventFilter(this);
+        if (isTextArray(c.array)) // the keys of the text boxes pass through boxKeyPress
+            widget->installEventFilter(this);
         if (auto* box = qobject_cast<QCheckBox*>(widget)) {
             box->setChecked(sheet_.value(c) == 1);
             connect(box, &QCheckBox::clicked, this,

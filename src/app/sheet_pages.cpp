@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QFrame>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
@@ -202,11 +203,11 @@ private:
             check->setAccessibleName(generalCaption(g.label) + QLatin1String(": ") +
                                      shownCaption(optionCaption(box)));
             const int n = box - g.first;
-            const int h = check->sizeHint().height();
+            const int h = checkBoxHint(check).height();
             check->setGeometry(tw_(CaptionGap) + (n % perLine) * column,
                                tw_(OptionPadding) + (n / perLine) * tw_(OptionLine) +
                                    (tw_(OptionLine) - h) / 2,
-                               std::max(column, check->sizeHint().width()), h);
+                               std::max(column, checkBoxHint(check).width()), h);
         }
         const int height = 2 * tw_(OptionPadding) + lines * tw_(OptionLine);
         QLabel* caption = newLabel(page, QStringLiteral("LABEL_GENERALE_%1").arg(g.label),
@@ -274,7 +275,7 @@ private:
             auto* check = newControl<QCheckBox>(frame, c);
             check->setText(answerCaption(c.array, row));
             check->setAccessibleName(itemText(row) + QLatin1String(": ") + check->text());
-            const QSize hint = check->sizeHint();
+            const QSize hint = checkBoxHint(check);
             const int next = k + 1 < 3 ? AnswerBoxLeft[k + 1] : AnswerFrameWidth;
             check->setGeometry(tw_(AnswerBoxLeft[k]), (tw_(AnswerFrameHeight) - hint.height()) / 2,
                                std::max(tw_(next - AnswerBoxLeft[k]), hint.width()), hint.height());
@@ -301,6 +302,15 @@ private:
         return box;
     }
 
+    // The size a check box needs for its caption; the 159 boxes have only a few captions.
+    QSize checkBoxHint(QCheckBox* box) {
+        auto found = checkHints_.constFind(box->text());
+        if (found == checkHints_.cend())
+            found = checkHints_.insert(box->text(), box->sizeHint());
+        return *found;
+    }
+
+    QHash<QString, QSize> checkHints_;
     TabPages& tabs_;
     const Twips& tw_;
     SheetWidgets& w_;

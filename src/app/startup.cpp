@@ -1,9 +1,11 @@
 #include "app/startup.h"
 
 #include "app/main_window.h"
+#include "app/qt_platform.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QPixmap>
 #include <QTranslator>
 
 // The icon lives in a resource file of a static library: it has to be pulled in by hand, from the
@@ -17,7 +19,8 @@ namespace verimoda {
 QIcon programIcon() {
     static const bool loaded = (initResources(), true);
     Q_UNUSED(loaded)
-    return QIcon(QStringLiteral(":/verimoda/verimoda.png"));
+    // The format given spares the search through the image plugins.
+    return QIcon(QPixmap(QStringLiteral(":/verimoda/verimoda.png"), "PNG"));
 }
 
 void prepareApplication(QApplication& app) {
@@ -43,6 +46,13 @@ std::unique_ptr<Main> openMainWindow(Platform& platform) {
     auto window = std::make_unique<Main>(platform);
     window->show();
     return window;
+}
+
+int runProgram(QApplication& app) {
+    prepareApplication(app);
+    QtPlatform platform;
+    const auto window = openMainWindow(platform);
+    return QApplication::exec();
 }
 
 } // namespace verimoda

@@ -21,6 +21,10 @@ void prepareApplication(QApplication& app);
 // Creates the window and shows it.
 std::unique_ptr<Main> openMainWindow(Platform& platform);
 
+// The whole program on an application object: set-up, the desktop platform, the window, the
+// event loop. Returns the exit code.
+int runProgram(QApplication& app);
+
 QIcon programIcon();
 
 } // namespace verimoda

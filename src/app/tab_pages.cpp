@@ -26,6 +26,7 @@ TabPages::TabPages(int tabsPerRow, int designedRowHeight, QWidget* parent)
 int TabPages::addPage(QWidget* page, const QString& caption) {
     captions_.append(caption);
     const int index = stack_->addWidget(page);
+    measureRows();
     placePages();
     updateGeometry();
     return index;
@@ -45,7 +46,7 @@ void TabPages::activate(int index) {
     emit tabActivated(index);
 }
 
-int TabPages::rowHeight() const {
+void TabPages::measureRows() {
     // The designed height, or more when the style needs it for the captions.
     QStyleOptionTab option;
     int needed = 0;
@@ -55,7 +56,7 @@ int TabPages::rowHeight() const {
         needed = std::max(
             needed, style()->sizeFromContents(QStyle::CT_TabBarTab, &option, text, this).height());
     }
-    return std::max(designedRowHeight_, needed);
+    rowHeight_ = std::max(designedRowHeight_, needed);
 }
 
 QRect TabPages::tabRect(int index) const {
@@ -210,6 +211,7 @@ void TabPages::resizeEvent(QResizeEvent* event) {
 
 void TabPages::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        measureRows();
         placePages();
         updateGeometry();
     }
