@@ -50,7 +50,7 @@ constexpr GeneralBoxDesign GeneralBoxes[GeneralBoxCount] = {
 constexpr int FieldLabelCount = 8; // LABEL_GENERALE 0-7 stand beside text boxes
 constexpr int CaptionGap = 100;    // between a caption and the control beside it
 constexpr int OptionLine = 300;    // height of a line of option boxes
-constexpr int OptionPadding = 50;  // above and below the option boxes in their frame
+constexpr int OptionPadding = 30;  // above and below the option boxes in their frame
 constexpr int OptionsPerLine = 4;  // the widest option line; longer groups take two lines
 constexpr int TextPadding = 90;    // air around a text that takes more than one line
 
