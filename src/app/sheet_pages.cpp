@@ -43,9 +43,12 @@ constexpr GeneralBoxDesign GeneralBoxes[GeneralBoxCount] = {
     {5, TaxCodeWidth, "00000000000", nullptr, nullptr},
     {6, GeneralBoxWidth, nullptr, nullptr, nullptr},
     // A tax code of a person: six letters, two digits, a letter, two digits, a letter, three
-    // digits, a letter; M stands for the widest letters.
-    {7, SignatoryTaxCodeWidth, "MMMMMM00M00M000M", nullptr, nullptr},
+    // digits, a letter; W stands for the widest letter.
+    {7, SignatoryTaxCodeWidth, "WWWWWW00W00W000W", nullptr, nullptr},
 };
+
+// The frame that holds everything on a page, named as in the design.
+constexpr int PageFrame[PageCount] = {1, 2, 3, 5, 8, 6, 9, 4};
 
 constexpr int FieldLabelCount = 8; // LABEL_GENERALE 0-7 stand beside text boxes
 constexpr int CaptionGap = 100;    // between a caption and the control beside it
@@ -76,7 +79,7 @@ private:
         scroll->viewport()->setAutoFillBackground(false); // the tab pane shows through
 
         auto* content = new QWidget;
-        content->setObjectName(QStringLiteral("Frame_%1").arg(page));
+        content->setObjectName(QStringLiteral("Frame%1").arg(PageFrame[page]));
         auto* rows = new RowsLayout(tw_(RowPitchMin), tw_(RowPitchMax), tw_(TextPadding), content);
         const int side = tw_((TabWidth - FrameWidth) / 2);
         rows->setContentsMargins(side, tw_(FrameTop - 2 * TabRowHeight), side, tw_(OptionPadding));
@@ -118,6 +121,7 @@ private:
             option.initFrom(box);
             option.lineWidth =
                 box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
+            // the text, the box's inner margins (two pixels a side) and the cursor
             const int text = box->fontMetrics().horizontalAdvance(QLatin1String(widest)) +
                              box->textMargins().left() + box->textMargins().right() + 4;
             const QSize needed = box->style()->sizeFromContents(
