@@ -257,6 +257,11 @@ private:
                 left = IndicatorLeft;
                 control = indicatorBox(content, i);
             }
+            if (heading >= 0) { // sections repeat item texts: the heading tells them apart
+                control->setAccessibleDescription(headingText(heading));
+                for (QWidget* box : control->findChildren<QWidget*>())
+                    box->setAccessibleDescription(headingText(heading));
+            }
             QLabel* label = newLabel(content, (isQuestionRow(i) ? QStringLiteral("LABEL_CHECK_%1")
                                                                 : QStringLiteral("LABEL_TEXT_%1"))
                                                   .arg(i));

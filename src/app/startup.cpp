@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "app/qt_platform.h"
+#include "print/qt_fonts.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -25,9 +26,8 @@ QIcon programIcon() {
 
 void prepareApplication(QApplication& app) {
     // The designed face is not on Linux desktops; Liberation Sans has its metrics, so texts take
-    // the space the design gives them. Set before any font of that face is made.
-    QFont::insertSubstitution(QString::fromLatin1(geometry::FontFamily),
-                              QStringLiteral("Liberation Sans"));
+    // the space the design gives them, on screen as on paper.
+    substituteFonts();
 
     // Buttons and dialogs of Qt itself speak Italian, whatever the machine's language.
     auto* translator = new QTranslator(&app);

@@ -2,48 +2,39 @@
 
 namespace verimoda::test {
 
-QString FakePlatform::file(const QString& name) const {
-    return folder.filePath(name);
+namespace {
+template <class T>
+T next(QList<T>& queue, T otherwise) {
+    return queue.isEmpty() ? otherwise : queue.takeFirst();
 }
+} // namespace
 
 QMessageBox::StandardButton FakePlatform::message(QWidget*, QMessageBox::Icon icon,
                                                   const QString& title, const QString& text,
                                                   QMessageBox::StandardButtons buttons) {
-    QMessageBox::StandardButton answer;
-    if (!answers.isEmpty())
-        answer = answers.takeFirst();
-    else if (buttons & QMessageBox::Cancel)
-        answer = QMessageBox::Cancel;
-    else if (buttons & QMessageBox::No)
-        answer = QMessageBox::No;
-    else
-        answer = QMessageBox::Ok;
-    messages.append({icon, title, text, buttons, answer});
+    messages.append({icon, title, text, buttons});
     journal.append(QLatin1String("message ") + title);
-    return answer;
+    const auto escape = (buttons & QMessageBox::Cancel) ? QMessageBox::Cancel
+                        : (buttons & QMessageBox::No)   ? QMessageBox::No
+                                                        : QMessageBox::Ok;
+    return next(answers, escape);
 }
 
 QString FakePlatform::saveFileName(QWidget*, const FileDialog& dialog) {
     saveDialogs.append(dialog);
     journal.append(QLatin1String("save ") + dialog.title);
-    return saveNames.isEmpty() ? QString() : saveNames.takeFirst();
+    return next(saveNames, QString());
 }
 
 QString FakePlatform::openFileName(QWidget*, const FileDialog& dialog) {
     openDialogs.append(dialog);
     journal.append(QLatin1String("open ") + dialog.title);
-    return openNames.isEmpty() ? QString() : openNames.takeFirst();
+    return next(openNames, QString());
 }
 
 bool FakePlatform::printDialog(QWidget*, QPrinter&) {
-    ++printDialogs;
     journal.append(QStringLiteral("print"));
-    return !printAnswers.isEmpty() && printAnswers.takeFirst();
-}
-
-void FakePlatform::beep() {
-    ++beeps;
-    journal.append(QStringLiteral("beep"));
+    return next(printAnswers, false);
 }
 
 void FakePlatform::popupMenu(QMenu& menu, const QPoint& at) {
@@ -52,7 +43,6 @@ void FakePlatform::popupMenu(QMenu& menu, const QPoint& at) {
 }
 
 void FakePlatform::exitProgram() {
-    ++exits;
     journal.append(QStringLiteral("exit"));
     if (onExit)
         onExit();

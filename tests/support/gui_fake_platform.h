@@ -1,7 +1,7 @@
 // A scripted platform for tests that drive the real window. Answers come from queues that the
-// test fills beforehand; every call is recorded, in order, in `journal` and in detail in the
-// lists below. An answer the test did not script is the cautious one: a message box answers
-// as if Escape were pressed (Cancel, else No, else OK), a dialog is cancelled.
+// test fills beforehand; every call is recorded in order in `journal`, and in detail below. An
+// answer not scripted is the cautious one: a message box answers as Escape would (Cancel, else
+// No, else OK), a dialog is cancelled.
 //
 //     FakePlatform fake;
 //     fake.answers = {QMessageBox::Yes};
@@ -12,7 +12,6 @@
 
 #include "app/platform.h"
 
-#include <QList>
 #include <QPoint>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -23,43 +22,38 @@ namespace verimoda::test {
 
 class FakePlatform : public Platform {
 public:
-    // --- What the user will answer, consumed in order ---
+    // What the user will answer, in order; "" cancels a file dialog.
     QList<QMessageBox::StandardButton> answers;
-    QStringList saveNames; // "" cancels the dialog
-    QStringList openNames; // "" cancels the dialog
+    QStringList saveNames;
+    QStringList openNames;
     QList<bool> printAnswers;
 
-    // --- The machine ---
+    // The machine.
     bool tray = true;
     Diskette disketteState = Diskette::Absent;
     QString disketteRoot;         // the diskette's folder (make one with a QTemporaryDir)
     QTemporaryDir folder;         // the program folder, empty at start
     std::function<void()> onExit; // runs inside exitProgram, to look at the window at the end
 
-    // --- What happened ---
+    // What happened: "message <title>", "save <title>", "open <title>", "print", "beep",
+    // "popup", "exit".
+    QStringList journal;
     struct Message {
         QMessageBox::Icon icon;
         QString title;
         QString text;
         QMessageBox::StandardButtons buttons;
-        QMessageBox::StandardButton answer;
     };
+    QList<Message> messages;
+    QList<FileDialog> saveDialogs;
+    QList<FileDialog> openDialogs;
     struct Popup {
         QMenu* menu;
         QPoint at;
     };
-    QStringList journal; // "message <title>", "save <title>", "open <title>", "print", "beep",
-                         // "popup", "exit"
-    QList<Message> messages;
-    QList<FileDialog> saveDialogs;
-    QList<FileDialog> openDialogs;
     QList<Popup> popups;
-    int printDialogs = 0;
-    int beeps = 0;
-    int exits = 0;
 
-    // A path in the program folder.
-    QString file(const QString& name) const;
+    QString file(const QString& name) const { return folder.filePath(name); }
 
     QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon,
                                         const QString& title, const QString& text,
@@ -67,7 +61,7 @@ public:
     QString saveFileName(QWidget* parent, const FileDialog& dialog) override;
     QString openFileName(QWidget* parent, const FileDialog& dialog) override;
     bool printDialog(QWidget* parent, QPrinter& printer) override;
-    void beep() override;
+    void beep() override { journal.append(QStringLiteral("beep")); }
     bool trayAvailable() override { return tray; }
     void popupMenu(QMenu& menu, const QPoint& at) override;
     Diskette diskette() override { return disketteState; }
