@@ -1,0 +1,137 @@
+#include "file/codec.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace verimoda {
+
+namespace {
+
+constexpr const char* CodePage = "windows-1252";
+
+QChar plainVowel(QChar accented) {
+    switch (accented.unicode()) {
+    case u'à':
+        return u'a';
+    case u'è':
+    case u'é':
+        return u'e';
+    case u'ì':
+        return u'i';
+    case u'ò':
+        return u'o';
+    case u'ù':
+        return u'u';
+    default:
+        return {};
+    }
+}
+
+QChar accentedVowel(QChar plain) {
+    switch (plain.unicode()) {
+    case u'a':
+        return u'à';
+    case u'e':
+        return u'è';
+    case u'i':
+        return u'ì';
+    case u'o':
+        return u'ò';
+    case u'u':
+        return u'ù';
+    default:
+        return {};
+    }
+}
+
+bool isAscii(QStringView text) {
+    for (QChar c : text)
+        if (c.unicode() >= 0x80)
+            return false;
+    return true;
+}
+
+} // namespace
+
+// One pass gives the same result as the six replacements in turn: no replacement produces a
+// character that another one looks for.
+QString& ConvertiAccenti(QString& testo) {
+    qsizetype accents = 0;
+    for (QChar c : std::as_const(testo))
+        if (!plainVowel(c).isNull())
+            ++accents;
+    if (accents == 0)
+        return testo;
+    QString out;
+    out.reserve(testo.size() + accents);
+    for (QChar c : std::as_const(testo)) {
+        const QChar vowel = plainVowel(c);
+        if (vowel.isNull()) {
+            out.append(c);
+        } else {
+            out.append(vowel);
+            out.append(u'\'');
+        }
+    }
+    testo = std::move(out);
+    return testo;
+}
+
+// Likewise one pass: each apostrophe follows exactly one character, so the five rules never
+// compete for it.
+QString& RipristinaAccenti(QString& testo) {
+    if (!testo.contains(u'\''))
+        return testo;
+    QString out;
+    out.reserve(testo.size());
+    const qsizetype n = testo.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar accented =
+            i + 1 < n && testo[i + 1] == u'\'' ? accentedVowel(testo[i]) : QChar();
+        if (accented.isNull()) {
+            out.append(testo[i]);
+        } else {
+            out.append(accented);
+            ++i;
+        }
+    }
+    testo = std::move(out);
+    return testo;
+}
+
+QByteArray encodeCodePage(QStringView text) {
+    QStringEncoder encoder(CodePage);
+    Q_ASSERT(encoder.isValid());
+    return encoder(text);
+}
+
+QString decodeCodePage(QByteArrayView bytes) {
+    QStringDecoder decoder(CodePage);
+    Q_ASSERT(decoder.isValid());
+    return decoder(bytes);
+}
+
+bool fitsCodePage(QStringView text) {
+    if (isAscii(text))
+        return true;
+    // A fresh encoder: its error flag stays set once raised.
+    QStringEncoder encoder(CodePage);
+    const QByteArray bytes = encoder(text); // the conversion runs here
+    Q_UNUSED(bytes);
+    return !encoder.hasError();
+}
+
+QString firstUnwritableCharacter(QStringView text) {
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length =
+            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2
+                                                                                             : 1;
+        const QStringView character = text.mid(i, length);
+        if (!fitsCodePage(character))
+            return character.toString();
+        i += length;
+    }
+    return {};
+}
+
+} // namespace verimoda
