@@ -62,15 +62,15 @@ QString& ConvertiAccenti(QString& testo) {
             ++accents;
     if (accents == 0)
         return testo;
-    QString out;
-    out.reserve(testo.size() + accents);
+    QString out(testo.size() + accents, Qt::Uninitialized);
+    QChar* to = out.data();
     for (QChar c : std::as_const(testo)) {
         const QChar vowel = plainVowel(c);
         if (vowel.isNull()) {
-            out.append(c);
+            *to++ = c;
         } else {
-            out.append(vowel);
-            out.append(u'\'');
+            *to++ = vowel;
+            *to++ = u'\'';
         }
     }
     testo = std::move(out);
@@ -82,20 +82,19 @@ QString& ConvertiAccenti(QString& testo) {
 QString& RipristinaAccenti(QString& testo) {
     if (!testo.contains(u'\''))
         return testo;
-    QString out;
-    out.reserve(testo.size());
-    const qsizetype n = testo.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar accented =
-            i + 1 < n && testo[i + 1] == u'\'' ? accentedVowel(testo[i]) : QChar();
+    QChar* to = testo.data();
+    const QChar* from = to;
+    const QChar* const end = from + testo.size();
+    while (from != end) {
+        const QChar accented = from + 1 != end && from[1] == u'\'' ? accentedVowel(*from) : QChar();
         if (accented.isNull()) {
-            out.append(testo[i]);
+            *to++ = *from++;
         } else {
-            out.append(accented);
-            ++i;
+            *to++ = accented;
+            from += 2;
         }
     }
-    testo = std::move(out);
+    testo.truncate(to - testo.constData());
     return testo;
 }
 
