@@ -58,23 +58,8 @@ private slots:
     void handWrittenFiles_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<void*>("fill");
-        using Fill = void (*)(Sheet&);
-        const auto row = [](const char* file, Fill fill) {
-            QTest::newRow(file) << QString::fromLatin1(file) << reinterpret_cast<void*>(fill);
-        };
-        row("worked_example.xml", fixture::fillWorkedExample);
-        row("fresh_sheet.xml", [](Sheet&) {});
-        row("empty_sheet.xml", fixture::clearSheet);
-        row("full_sheet.xml", [](Sheet& s) {
-            fixture::fillFullSheet(s);
-            // What the format changes: "é" comes back as "è", a vowel before an apostrophe
-            // comes back accented.
-            s.setText({Array::TEXT_GENERALE, 8}, u"Revisori è perchè Niccolò S.r.l."_s);
-            s.setText({Array::TEXT_GENERALE, 10}, u"  ÀÈÉÌÒÙ Rossi d'Amico pò"_s);
-        });
-        row("negative_indicator.xml", fixture::fillNegativeIndicator);
-        row("day_only.xml", fixture::fillDayOnly);
-        row("options_only.xml", fixture::fillOptionsOnly);
+        for (const fixture::SheetFile& f : fixture::sheetFiles())
+            QTest::newRow(f.file) << QString::fromLatin1(f.file) << reinterpret_cast<void*>(f.fill);
     }
     // Each file loads into its sheet and writes back to the same bytes.
     void handWrittenFiles() {
@@ -82,6 +67,13 @@ private slots:
         QFETCH(void*, fill);
         RuledSheet expected, loaded;
         reinterpret_cast<void (*)(Sheet&)>(fill)(expected.sheet);
+        if (file == u"full_sheet.xml") {
+            // What the format changes: "é" comes back as "è", a vowel before an apostrophe
+            // comes back accented.
+            expected.sheet.setText({Array::TEXT_GENERALE, 8},
+                                   u"Revisori è perchè Niccolò S.r.l."_s);
+            expected.sheet.setText({Array::TEXT_GENERALE, 10}, u"  ÀÈÉÌÒÙ Rossi d'Amico pò"_s);
+        }
         fixture::fillFullSheet(loaded.sheet); // everything must go first
         loaded.sheet.NessunaModifica = false;
         const LoadResult result = CaricaFileXml(loaded.sheet, fixture::dataPath(file));

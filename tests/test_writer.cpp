@@ -26,8 +26,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-using Fill = void (*)(Sheet&);
-
 // "line 12: <got> / <expected>" for the first line that differs, to read a failure at a glance.
 QByteArray firstDifference(const QByteArray& got, const QByteArray& expected) {
     const QList<QByteArray> a = got.split('\n'), b = expected.split('\n');
@@ -54,23 +52,15 @@ private slots:
     void bytesOfSheets_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<void*>("fill");
-        const auto row = [](const char* file, Fill fill) {
-            QTest::newRow(file) << QString::fromLatin1(file) << reinterpret_cast<void*>(fill);
-        };
-        row("worked_example.xml", fixture::fillWorkedExample);
-        row("fresh_sheet.xml", [](Sheet&) {});
-        row("empty_sheet.xml", fixture::clearSheet);
-        row("full_sheet.xml", fixture::fillFullSheet);
-        row("negative_indicator.xml", fixture::fillNegativeIndicator);
-        row("day_only.xml", fixture::fillDayOnly);
-        row("options_only.xml", fixture::fillOptionsOnly);
+        for (const fixture::SheetFile& f : fixture::sheetFiles())
+            QTest::newRow(f.file) << QString::fromLatin1(f.file) << reinterpret_cast<void*>(f.fill);
     }
     void bytesOfSheets() {
         QFETCH(QString, file);
         QFETCH(void*, fill);
         Sheet sheet;
         AnswerRules rules(sheet);
-        reinterpret_cast<Fill>(fill)(sheet);
+        reinterpret_cast<void (*)(Sheet&)>(fill)(sheet);
         const QByteArray expected = fixture::readData(file);
         const QByteArray got = sheetFileBytes(sheet);
         QVERIFY2(got == expected, firstDifference(got, expected).constData());

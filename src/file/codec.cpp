@@ -9,39 +9,27 @@ namespace {
 
 constexpr const char* CodePage = "windows-1252";
 
-QChar plainVowel(QChar accented) {
-    switch (accented.unicode()) {
-    case u'à':
-        return u'a';
-    case u'è':
-    case u'é':
-        return u'e';
-    case u'ì':
-        return u'i';
-    case u'ò':
-        return u'o';
-    case u'ù':
-        return u'u';
-    default:
+// The transliteration, in the order of its rules. Read backwards it restores the first accent
+// of each vowel, so "e'" gives "è" and never "é".
+constexpr struct {
+    char16_t accented;
+    char16_t plain;
+} Accents[] = {{u'à', u'a'}, {u'è', u'e'}, {u'é', u'e'}, {u'ì', u'i'}, {u'ò', u'o'}, {u'ù', u'u'}};
+
+QChar plainVowel(QChar c) {
+    if (c < u'à' || c > u'ù') // most characters of a sheet
         return {};
-    }
+    for (const auto& a : Accents)
+        if (c == a.accented)
+            return a.plain;
+    return {};
 }
 
-QChar accentedVowel(QChar plain) {
-    switch (plain.unicode()) {
-    case u'a':
-        return u'à';
-    case u'e':
-        return u'è';
-    case u'i':
-        return u'ì';
-    case u'o':
-        return u'ò';
-    case u'u':
-        return u'ù';
-    default:
-        return {};
-    }
+QChar accentedVowel(QChar c) {
+    for (const auto& a : Accents)
+        if (c == a.plain)
+            return a.accented;
+    return {};
 }
 
 bool isAscii(QStringView text) {

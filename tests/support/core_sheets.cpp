@@ -102,6 +102,19 @@ void clearSheet(Sheet& sheet) {
     }
 }
 
+const std::vector<SheetFile>& sheetFiles() {
+    static const std::vector<SheetFile> files = {
+        {"worked_example.xml", fillWorkedExample},
+        {"fresh_sheet.xml", [](Sheet&) {}},
+        {"empty_sheet.xml", clearSheet},
+        {"full_sheet.xml", fillFullSheet},
+        {"negative_indicator.xml", fillNegativeIndicator},
+        {"day_only.xml", fillDayOnly},
+        {"options_only.xml", fillOptionsOnly},
+    };
+    return files;
+}
+
 QString sheetDifference(const Sheet& a, const Sheet& b) {
     const auto differs = [&](Control c, const QString& x, const QString& y) {
         return controlName(c) + QStringLiteral(": \"") + x + QStringLiteral("\" / \"") + y + u'"';

@@ -7,6 +7,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <vector>
+
 namespace verimoda::fixture {
 
 QString dataPath(const QString& name);
@@ -24,6 +26,13 @@ void fillFullSheet(Sheet& sheet);
 // The answer fillFullSheet gives a question row: "Si", "No" or "N/A" by turns, "Si" where "N/A"
 // is not available.
 Array fullSheetAnswer(int row);
+
+// The sheets above, and the fresh and the empty sheet, with their files.
+struct SheetFile {
+    const char* file;
+    void (*fill)(Sheet&);
+};
+const std::vector<SheetFile>& sheetFiles();
 
 // Empties the sheet, the six "- Non compilare" boxes too (empty_sheet.xml).
 void clearSheet(Sheet& sheet);
