@@ -1,6 +1,7 @@
 // The sheet file's figures: writing a full sheet to bytes, reading it back, and reading a 10 MB
 // malformed file (which must grow linearly with its size). Medians of many runs.
 #include "entry/answers.h"
+#include "entry/keys.h"
 #include "file/reader.h"
 #include "file/writer.h"
 #include "support/core_sheets.h"
@@ -32,7 +33,8 @@ double medianMicroseconds(int runs, const std::function<void()>& run) {
 
 void load(const QByteArray& bytes) {
     Sheet sheet;
-    AnswerRules rules(sheet);
+    AnswerRules answers(sheet);
+    ChangeRules changes(sheet);
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);

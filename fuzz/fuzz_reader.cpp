@@ -1,6 +1,7 @@
 // Any bytes given to the reader end in a loaded sheet or in one located message, and leave the
 // sheet's flags sound.
 #include "entry/answers.h"
+#include "entry/keys.h"
 #include "file/reader.h"
 
 #include <QBuffer>
@@ -12,7 +13,8 @@ using namespace verimoda;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Sheet sheet;
-    AnswerRules rules(sheet);
+    AnswerRules answers(sheet);
+    ChangeRules changes(sheet);
     sheet.NessunaModifica = false;
     QBuffer buffer;
     buffer.setData(reinterpret_cast<const char*>(data), qsizetype(size));

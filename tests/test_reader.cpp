@@ -1,6 +1,7 @@
 // Reading sheet files: the hand-written files, round trips through the writer, the summary's
 // own rules, and one located message for every malformed file.
 #include "entry/answers.h"
+#include "entry/keys.h"
 #include "file/reader.h"
 #include "file/writer.h"
 #include "support/core_sheets.h"
@@ -18,10 +19,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A sheet wired to the answer rules, as the window has it.
+// A sheet wired to the answer and change rules, as the window has it.
 struct RuledSheet {
     Sheet sheet;
-    AnswerRules rules{sheet};
+    AnswerRules answers{sheet};
+    ChangeRules changes{sheet};
 };
 
 LoadResult loadBytes(Sheet& sheet, const QByteArray& bytes) {
