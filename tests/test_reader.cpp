@@ -231,7 +231,7 @@ private slots:
             s.sheet.NessunaModifica = unchanged;
             const LoadResult result = loadBytes(s.sheet, bytes);
             QCOMPARE(result.outcome, LoadResult::Outcome::Failed);
-            QCOMPARE(result.line, line);
+            QCOMPARE(result.line, qint64(line));
             QCOMPARE(result.title, u"Verimoda"_s);
             QVERIFY2(result.message.startsWith(u"Errore nel file alla riga "_s +
                                                QString::number(line) + u":\r\n"_s),
@@ -248,7 +248,7 @@ private slots:
         const LoadResult result =
             loadBytes(s.sheet, summary("0 - Alfa\r\nF9 - IAS\r\nQUESTIONARIO\r\n1 - No\r\n"
                                        "2 - Forse\r\n3 Si\r\n4 - Si\r\n"));
-        QCOMPARE(result.line, 9);
+        QCOMPARE(result.line, 9LL);
         RuledSheet expected;
         fixture::clearSheet(expected.sheet);
         expected.sheet.setText({Array::TEXT_GENERALE, 0}, u"Alfa"_s);
@@ -292,7 +292,7 @@ private slots:
         if (QFile::exists(u"/proc/self/mem"_s)) {
             const LoadResult result = CaricaFileXml(s.sheet, u"/proc/self/mem"_s);
             QCOMPARE(result.outcome, LoadResult::Outcome::Failed);
-            QCOMPARE(result.line, 1);
+            QCOMPARE(result.line, 1LL);
             QVERIFY2(result.message.contains(u"non può essere letto"_s),
                      qPrintable(result.message));
             QVERIFY(!s.sheet.NessunaModifica && !s.sheet.CaricamentoInCorso);

@@ -65,7 +65,7 @@ public:
     }
 
     // Number of the last line returned.
-    int number() const { return number_; }
+    qint64 number() const { return number_; }
 
 private:
     Status finish(QStringView& line) {
@@ -80,7 +80,7 @@ private:
     QString chunk_;
     qsizetype pos_ = 0;
     QString carry_; // a line that runs over a chunk's end
-    int number_ = 0;
+    qint64 number_ = 0;
 };
 
 QStringView leftTrimmed(QStringView text) {
@@ -116,11 +116,11 @@ QString shownNumber(QStringView text) {
 }
 
 struct LineError {
-    int line;
+    qint64 line;
     QString what;
 };
 
-LoadResult failed(QString message, int line) {
+LoadResult failed(QString message, qint64 line) {
     return {LoadResult::Outcome::Failed, shortTitle(), std::move(message), line};
 }
 
@@ -151,7 +151,7 @@ std::optional<LineError> readerFailure(LineReader::Status status, const LineRead
 }
 
 // A line of the general part: an option ("F8 - Si") or a general text ("0 - Alfa S.p.A.").
-std::optional<LineError> readGeneralLine(Sheet& sheet, QString text, int number) {
+std::optional<LineError> readGeneralLine(Sheet& sheet, QString text, qint64 number) {
     RipristinaAccenti(text);
     const qsizetype dash = text.indexOf(u'-');
     const bool option = text.startsWith(u'F');
@@ -177,7 +177,7 @@ std::optional<LineError> readGeneralLine(Sheet& sheet, QString text, int number)
 }
 
 // A line of the item part: "42 - -1500", "0 - Si".
-std::optional<LineError> readItemLine(Sheet& sheet, QStringView line, int number) {
+std::optional<LineError> readItemLine(Sheet& sheet, QStringView line, qint64 number) {
     const qsizetype dash = line.indexOf(u'-');
     if (dash < 0)
         return LineError{number, u"manca il trattino \"-\" tra il numero dell'elemento e la "

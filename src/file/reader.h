@@ -21,7 +21,7 @@ struct LoadResult {
     Outcome outcome = Outcome::Loaded;
     QString title;   // of the message: "Errore" for a missing file, "Verimoda" otherwise
     QString message; // Italian, lines joined by CR LF; empty when loaded
-    int line = 0;    // the line that stopped the read, 0 when no line is to blame
+    qint64 line = 0; // the line that stopped the read, 0 when no line is to blame
 };
 
 // Reads the file at `nome` into the sheet. A path that is not a regular file counts as missing.
