@@ -109,6 +109,8 @@ bool fitsCodePage(QStringView text) {
 }
 
 QString firstUnwritableCharacter(QStringView text) {
+    if (fitsCodePage(text))
+        return {};
     for (qsizetype i = 0; i < text.size();) {
         const qsizetype length =
             text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2
