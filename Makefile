@@ -2,8 +2,14 @@
 # passes every test. Both install what they need on a fresh Debian 12 machine.
 BUILD := build
 CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVERIMODA_WERROR=ON
+# The core and its tests again, built by clang with AddressSanitizer and UndefinedBehaviorSanitizer,
+# with the reader's fuzz target. `make fuzz FUZZ_SECONDS=1800` fuzzes longer.
+ASAN := build-asan
+ASAN_FLAGS := $(CMAKE_FLAGS) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+	-DVERIMODA_GUI=OFF -DVERIMODA_SANITIZE=ON -DVERIMODA_FUZZ=ON
+FUZZ_SECONDS ?= 60
 
-.PHONY: all build run test bench clean
+.PHONY: all build asan run test fuzz bench clean
 
 all: build
 
@@ -12,6 +18,12 @@ $(BUILD)/build.ninja:
 
 build: $(BUILD)/build.ninja
 	cmake --build $(BUILD)
+
+$(ASAN)/build.ninja:
+	cmake -S . -B $(ASAN) $(ASAN_FLAGS)
+
+asan: $(ASAN)/build.ninja
+	cmake --build $(ASAN)
 
 run:
 	@scripts/deps.sh build
@@ -22,6 +34,14 @@ test:
 	@scripts/deps.sh test
 	@$(MAKE) --no-print-directory build
 	cd $(BUILD) && ctest --output-on-failure
+	@$(MAKE) --no-print-directory asan
+	cd $(ASAN) && ctest --output-on-failure
+	@scripts/fuzz.sh $(ASAN) $(FUZZ_SECONDS)
+
+fuzz:
+	@scripts/deps.sh test
+	@$(MAKE) --no-print-directory asan
+	@scripts/fuzz.sh $(ASAN) $(FUZZ_SECONDS)
 
 bench:
 	@scripts/deps.sh test
@@ -29,4 +49,4 @@ bench:
 	@for b in $(BUILD)/bench_*; do [ -x "$$b" ] && "$$b"; done
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN)

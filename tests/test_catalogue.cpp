@@ -18,13 +18,14 @@ private slots:
         QCOMPARE(rows, 48);
         QCOMPARE(boxes, 37);
         QVERIFY(isQuestionRow(26) && isQuestionRow(39) && isQuestionRow(41) && isQuestionRow(67));
-        QVERIFY(isIndicatorBox(27) && isIndicatorBox(38) && isIndicatorBox(42) && isIndicatorBox(66));
+        QVERIFY(isIndicatorBox(27) && isIndicatorBox(38) && isIndicatorBox(42) &&
+                isIndicatorBox(66));
         QVERIFY(!isQuestionRow(85) && !isIndicatorBox(85) && !isIndicatorBox(-1));
     }
 
     void pagesOfItems() {
         // First and last item of each question page.
-        const int bounds[][3] = {{1, 0, 11}, {2, 12, 23}, {3, 24, 25}, {4, 26, 42},
+        const int bounds[][3] = {{1, 0, 11},  {2, 12, 23}, {3, 24, 25}, {4, 26, 42},
                                  {5, 43, 56}, {6, 57, 66}, {7, 67, 84}};
         for (const auto& b : bounds)
             for (int i = b[1]; i <= b[2]; ++i)

@@ -1,0 +1,43 @@
+// Reading a sheet file back into the sheet. Only the final summary is read: the sheet is cleared,
+// then every summary line sets one text or ticks one box through the sheet, so the change
+// handlers run and see CaricamentoInCorso. The first line that cannot be read ends the read with
+// one message naming that line; what came before it stays loaded.
+#pragma once
+
+#include "sheet/sheet.h"
+
+#include <QString>
+
+class QIODevice;
+
+namespace verimoda {
+
+struct LoadResult {
+    enum class Outcome {
+        Loaded,  // the sheet holds the file; NessunaModifica is True
+        Missing, // no such file: the sheet and its flags are untouched
+        Failed,  // a line or the file could not be read; NessunaModifica is as before the read
+    };
+    Outcome outcome = Outcome::Loaded;
+    QString title;   // of the message: "Errore" for a missing file, "Verimoda" otherwise
+    QString message; // Italian, lines joined by CR LF; empty when loaded
+    qint64 line = 0; // the line that stopped the read, 0 when no line is to blame
+};
+
+// Reads the file at `nome` into the sheet. A path that is not a regular file counts as missing.
+LoadResult CaricaFileXml(Sheet& sheet, const QString& nome);
+// Reads an open device into the sheet (the file's bytes in the code page).
+LoadResult loadSheet(Sheet& sheet, QIODevice& device);
+
+// The message of a missing file.
+QString missingFileMessage();
+
+// Clears every answer box, indicator box, general text and option box, item by item.
+void SvuotaFoglio(Sheet& sheet);
+// Ticks the option box whose stored caption is `testo`; any other text ticks box 0.
+void ImpostaOpzione(Sheet& sheet, const QString& testo);
+// Sets an indicator box's text, or ticks the box of a question row that `testo` names ("Si" or
+// "Euro", "No" or "Altro", "N/A"); any other text leaves the row alone.
+void ImpostaRisposta(Sheet& sheet, int item, const QString& testo);
+
+} // namespace verimoda
