@@ -1,14 +1,17 @@
 // The desktop platform: the diskette drive found among the floppy folders and told ready by
-// the mount table, and, end to end, Qt's message box and save dialog as the program sets them
-// up (Italian buttons, plain text, no default suffix).
+// the mount table, and, end to end, Qt's message box, save dialog and print dialog as the program
+// sets them up (Italian buttons, plain text, no default suffix, the PDF file offered).
 #include "app/qt_platform.h"
 #include "support/gui_window.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -108,6 +111,47 @@ private slots:
             platform.saveFileName(nullptr, {QStringLiteral("Salva file"),
                                             QStringLiteral("Xml File (*.xml)"), folder.path()});
         QCOMPARE(name, QDir(folder.path()).absoluteFilePath(QStringLiteral("foglio")));
+    }
+
+    // Qt's print dialog printing to a PDF file, as on a machine without printers: the file box
+    // shows the file the program offers; a file that cannot be written is refused by the dialog
+    // itself, which stays open for another name.
+    void printDialogToPdf_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("writable");
+        QTest::newRow("writable") << QStringLiteral("foglio.pdf") << true;
+        QTest::newRow("missing folder") << QStringLiteral("manca/foglio.pdf") << false;
+    }
+    void printDialogToPdf() {
+        QFETCH(QString, name);
+        QFETCH(bool, writable);
+        QtPlatform platform;
+        QTemporaryDir folder;
+        const QString file = folder.filePath(name);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFileName(file);
+        QString shown, refusal;
+        whenModal([&](QWidget* dialog) {
+            auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+            QVERIFY(printers);
+            printers->setCurrentIndex(printers->count() - 1); // the PDF file, after any printer
+            shown = dialog->findChild<QLineEdit*>(QStringLiteral("filename"))->text();
+            if (!writable)
+                whenModal([&](QWidget* box) {
+                    refusal = qobject_cast<QMessageBox*>(box)->text();
+                    box->close();
+                });
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+            if (dialog->isVisible())
+                qobject_cast<QDialog*>(dialog)->reject();
+        });
+        QCOMPARE(platform.printDialog(nullptr, printer), writable);
+        QCOMPARE(shown, file);
+        QVERIFY2(writable == refusal.isEmpty(), qPrintable(refusal));
+        QVERIFY(writable || refusal.contains(file));
+        QCOMPARE(printer.outputFormat(), QPrinter::PdfFormat);
+        QCOMPARE(printer.outputFileName(), file);
+        QVERIFY(!QFile::exists(file));
     }
 };
 

@@ -1,5 +1,7 @@
 #include "support/gui_fake_platform.h"
 
+#include <QPrinter>
+
 namespace verimoda::test {
 
 namespace {
@@ -32,9 +34,16 @@ QString FakePlatform::openFileName(QWidget*, const FileDialog& dialog) {
     return next(openNames, QString());
 }
 
-bool FakePlatform::printDialog(QWidget*, QPrinter&) {
+bool FakePlatform::printDialog(QWidget*, QPrinter& printer) {
     journal.append(QStringLiteral("print"));
-    return next(printAnswers, false);
+    printOffers.append(printer.outputFileName());
+    if (!next(printAnswers, false))
+        return false;
+    // Never a real printer, whatever the machine has.
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    if (const QString typed = next(printFiles, QString()); !typed.isEmpty())
+        printer.setOutputFileName(typed);
+    return true;
 }
 
 void FakePlatform::popupMenu(QMenu& menu, const QPoint& at) {

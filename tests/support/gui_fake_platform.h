@@ -26,7 +26,10 @@ public:
     QList<QMessageBox::StandardButton> answers;
     QStringList saveNames;
     QStringList openNames;
-    QList<bool> printAnswers;
+    QList<bool> printAnswers; // true prints, false cancels
+    // The dialog is that of a machine without printers: its one printer writes the PDF file named
+    // in its file box. A test types there the file of each accepted dialog ("" keeps the offer).
+    QStringList printFiles;
 
     // The machine.
     bool tray = true;
@@ -47,6 +50,7 @@ public:
     QList<Message> messages;
     QList<FileDialog> saveDialogs;
     QList<FileDialog> openDialogs;
+    QStringList printOffers; // the file box of each print dialog as it opened
     struct Popup {
         QMenu* menu;
         QPoint at;
