@@ -252,8 +252,8 @@ private slots:
         QVERIFY(w->checkBox(na(0))->isChecked());
     }
 
-    // The "- Non compilare" boxes keep "0" whatever the user types, deletes or pastes, but take
-    // the focus at their place in the keyboard order.
+    // The "- Non compilare" boxes keep "0" whatever the user types, deletes or pastes, without a
+    // beep, but take the focus at their place in the keyboard order.
     void nonCompilareBoxesCannotBeEdited() {
         FakePlatform fake;
         const auto w = openWindow(fake);
@@ -276,6 +276,7 @@ private slots:
                      box->palette().color(QPalette::Disabled, QPalette::Base));
         }
         QVERIFY(w->sheet().NessunaModifica);
+        QVERIFY(fake.journal.isEmpty());
     }
 
     // A click or typing changes the sheet; any change of the sheet shows in the window.

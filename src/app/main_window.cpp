@@ -2,11 +2,13 @@
 
 #include "app/startup.h"
 #include "app/tab_pages.h"
+#include "entry/focus.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +18,8 @@
 #include <QScrollArea>
 #include <QStyle>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace verimoda {
 
@@ -35,6 +39,58 @@ bool isTextArray(Array a) {
 }
 bool isCheckArray(Array a) {
     return !isTextArray(a) && a != Array::Command_Function;
+}
+
+// One key code per character of a text, as the filters take them.
+QList<int> characterCodes(const QString& text) {
+    QList<int> codes;
+    for (char32_t c : text.toUcs4())
+        codes.append(int(c));
+    return codes;
+}
+
+// The key codes a key press types: Backspace 8, Enter 13, Ctrl+letter the letter's code minus
+// 64, otherwise the code of each character it types. None for a key that types nothing (arrows,
+// Home, End, Delete, Tab, Escape, function keys, a bare modifier, Ctrl with anything but a
+// letter): the box handles those on its own. Ctrl+letter is read from the key, since the text
+// it carries differs between platforms.
+QList<int> keyCodes(const QKeyEvent& event) {
+    switch (event.key()) {
+    case Qt::Key_Backspace:
+        return {keycode::Backspace};
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return {keycode::Enter};
+    default:
+        break;
+    }
+    const auto held =
+        event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (held == Qt::ControlModifier) {
+        if (event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
+            return {event.key() - Qt::Key_A + 1};
+        return {};
+    }
+    const QString text = event.text();
+    if (text.isEmpty() || !std::all_of(text.cbegin(), text.cend(),
+                                       [](QChar c) { return c.isPrint() || c.isSurrogate(); }))
+        return {};
+    return characterCodes(text);
+}
+
+// The filter's verdict on typing `codes` into a box whose text is `before`: each character is
+// judged on the text the ones before it leave.
+KeyVerdict judge(Control c, QString before, const QList<int>& codes) {
+    for (int code : codes) {
+        const KeyVerdict verdict = c.array == Array::TEXT_GENERALE
+                                       ? TEXT_GENERALE_KeyPress(c.index, before, code)
+                                       : Text1_KeyPress(c.index, before, code);
+        if (verdict != KeyVerdict::Pass)
+            return verdict;
+        const char32_t character = char32_t(code);
+        before += QString::fromUcs4(&character, 1);
+    }
+    return KeyVerdict::Pass;
 }
 
 } // namespace
@@ -76,11 +132,26 @@ Main::Main(Platform& platform, QWidget* parent)
     // when it took the focus before its page came to the front.
     connect(qApp, &QApplication::focusChanged, this, &Main::revealFocus);
     connect(tabs_, &TabPages::currentChanged, this, &Main::revealFocus);
+    // The control that receives the focus, however it got there (Tab, a click, the automatic
+    // move of the dates, a problem shown), is on the page in front; a page chosen on its tab
+    // hands the focus to its first control.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (const auto c = controlOf(now))
+            followFocus(*c);
+    });
+    connect(tabs_, &TabPages::tabActivated, this,
+            [this](int page) { focusControl(firstControlOfPage(page), Qt::OtherFocusReason); });
+    connect(&changes_, &ChangeRules::focusRequested, this,
+            [this](Control c) { focusControl(c, Qt::OtherFocusReason); });
 
     Form_Load();
 }
 
-Main::~Main() = default;
+Main::~Main() {
+    // The children go after the members: no focus or page change may reach this window then.
+    disconnect(qApp, nullptr, this, nullptr);
+    disconnect(tabs_, nullptr, this, nullptr);
+}
 
 void Main::buildButtons(QWidget* client) {
     QFont bold = font();
@@ -361,19 +432,75 @@ void Main::restoreWindow() {
 
 // --- Keyboard ------------------------------------------------------------------------------
 
+void Main::focusControl(Control c, Qt::FocusReason reason) {
+    if (QWidget* widget = widgetFor(c)) {
+        widget->setFocus(reason); // allowed on a hidden page; the page follows
+        followFocus(c);           // also while the window is not active
+    }
+}
+
+void Main::followFocus(Control c) {
+    const int page = pageForFocus(c, currentPage());
+    if (page != currentPage())
+        showPage(page);
+}
+
+// Tab and Shift+Tab walk the one keyboard order across the pages; Qt's own walk would skip the
+// hidden pages.
 bool Main::focusNextPrevChild(bool next) {
-    return QMainWindow::focusNextPrevChild(next);
+    QWidget* focus = focusWidget();
+    // A page change is hiding the focused control and Qt asks for another one: let Qt pick it
+    // (the page change then puts the focus on the new page). Walking the order from the hidden
+    // control would show its page, or the next one, in the middle of the change.
+    if (focus && !focus->isVisible())
+        return QMainWindow::focusNextPrevChild(next);
+    Control target;
+    if (const auto c = controlOf(focus))
+        target = nextControl(*c, next);
+    else // outside the order: into the page in front, from its start or its end
+        target = next ? firstControlOfPage(currentPage())
+                      : controlAtPosition(lastPositionOfPage(currentPage()));
+    focusControl(target, next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 bool Main::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress)
-        if (const auto c = controlOf(watched); c && isTextArray(c->array))
-            return boxKeyPress(*c, static_cast<QKeyEvent*>(event));
+    const auto type = event->type();
+    if (type == QEvent::KeyPress || type == QEvent::InputMethod) {
+        if (const auto c = controlOf(watched); c && isTextArray(c->array)) {
+            if (type == QEvent::KeyPress)
+                return boxKeyPress(*c, static_cast<QKeyEvent*>(event));
+            boxInputMethod(*c, static_cast<QInputMethodEvent*>(event));
+        }
+    }
+    // Shortcut overrides pass untouched: a box claims its editing keys (Ctrl+C, Ctrl+V ...) there,
+    // so they come back as key presses and are judged above.
     return QMainWindow::eventFilter(watched, event);
 }
 
-bool Main::boxKeyPress(Control, QKeyEvent*) {
-    return false;
+bool Main::refuses(KeyVerdict verdict) {
+    if (verdict == KeyVerdict::RefuseWithBeep)
+        platform_.beep();
+    return verdict != KeyVerdict::Pass;
+}
+
+bool Main::boxKeyPress(Control c, QKeyEvent* event) {
+    QLineEdit* box = textBox(c);
+    const QList<int> codes = keyCodes(*event);
+    // A read-only box ("- Non compilare") refuses typing by itself, silently like the greyed
+    // boxes that ignore clicks; copying and moving the caret still work there.
+    if (codes.isEmpty() || box->isReadOnly())
+        return false;
+    return refuses(judge(c, box->text(), codes));
+}
+
+void Main::boxInputMethod(Control c, QInputMethodEvent* event) {
+    QLineEdit* box = textBox(c);
+    if (event->commitString().isEmpty() || box->isReadOnly())
+        return;
+    // A refused text is dropped; the text being composed still shows.
+    if (refuses(judge(c, box->text(), characterCodes(event->commitString()))))
+        event->setCommitString(QString());
 }
 
 } // namespace verimoda

@@ -8,6 +8,7 @@
 #include "app/sheet_pages.h"
 #include "app/twips.h"
 #include "entry/answers.h"
+#include "entry/keys.h"
 #include "entry/problem.h"
 #include "sheet/sheet.h"
 
@@ -19,6 +20,7 @@
 #include <optional>
 
 class QCheckBox;
+class QInputMethodEvent;
 class QKeyEvent;
 class QLineEdit;
 class QMenu;
@@ -92,14 +94,23 @@ private:
     void mirrorSheet();
     void trayActivated(QSystemTrayIcon::ActivationReason reason);
     void revealFocus();
+    // Gives a control the focus and brings its page to the front.
+    void focusControl(Control c, Qt::FocusReason reason);
+    // The page of a control that has received the focus comes to the front.
+    void followFocus(Control c);
     // The one place where a key typed into a text box is judged before the box sees it; true
     // swallows the key.
     bool boxKeyPress(Control c, QKeyEvent* event);
+    // Text composed by an input method (dead keys, compose) is judged like typed keys.
+    void boxInputMethod(Control c, QInputMethodEvent* event);
+    // True when the filter's verdict keeps the typing out of the box; beeps when it says so.
+    bool refuses(KeyVerdict verdict);
 
     Platform& platform_;
     Twips twips_;
     Sheet sheet_;
     AnswerRules rules_{sheet_};
+    ChangeRules changes_{sheet_};
     TabPages* tabs_ = nullptr;
     SheetWidgets widgets_;
     QHash<const QObject*, Control> controls_;
