@@ -1,22 +1,79 @@
-// Stand-in for the writer of the sheet file: it asks for the file name and acts as if the file
-// had been written (title, NessunaModifica, the end of the program when leaving), so that the
-// ways out work end to end. The writer replaces this file.
+// "Genera" and "Salva temp.": the sheet's checks when generating, the diskette drive, the save
+// dialog, the file written in one piece, and its copy on the diskette.
+#include "app/file_commands.h"
 #include "app/main_window.h"
+#include "entry/checks.h"
+#include "file/writer.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 namespace verimoda {
 
+namespace {
+
+const QString CRLF = QStringLiteral("\r\n");
+
+// Copies the written file to the root of the diskette; the reason when it could not be done.
+std::optional<QString> copyToDrive(Platform& platform, const QString& path) {
+    // The disk may have been taken out while the save dialog was open: ask again.
+    const Platform::Diskette state = platform.diskette();
+    const QString root = platform.disketteFolder();
+    if (state == Platform::Diskette::Ready && !root.isEmpty())
+        return copyToDiskette(path, root);
+    return QStringLiteral("Impossibile copiare il file sul dischetto (\"") +
+           QFileInfo(path).fileName() + QStringLiteral("\").") + CRLF +
+           (state == Platform::Diskette::NotReady
+                ? QStringLiteral("Nell'unità A: non c'è un dischetto pronto.")
+                : QStringLiteral("Su questo computer non c'è un'unità per dischetti A:."));
+}
+
+} // namespace
+
 bool Main::ScriviFileXml(bool genera) {
-    Q_UNUSED(genera)
+    // While leaving, the save only keeps the edits: no checks and no diskette.
+    const bool generating = genera && !sheet_.UscitaRichiesta;
+    if (generating) {
+        std::optional<Problem> problem = ControllaDatiGenerali(sheet_);
+        if (!problem)
+            problem = ControllaDate(sheet_);
+        if (problem) {
+            showProblem(*problem);
+            return false;
+        }
+    }
+    // A text the file cannot carry as it is stops every write, before any dialog.
+    if (const std::optional<Problem> problem = checkFileTexts(sheet_)) {
+        showProblem(*problem);
+        return false;
+    }
+    if (generating && platform_.diskette() == Platform::Diskette::NotReady) {
+        showFailure(*this, QMessageBox::Critical, QStringLiteral("Errore"),
+                    QStringLiteral("Periferica non pronta. Verificare la presenza di un disco "
+                                   "nel driver A"));
+        return false;
+    }
+
     const QString name =
         platform_.saveFileName(this, sheetFileDialog(QStringLiteral("Salva file")));
     if (name.isEmpty())
         return false;
     sheet_.NomeFileFoglio = name;
-    setWindowTitle(applicationTitle() + QLatin1String(" - ") +
-                   name.mid(platform_.programFolder().size() + 1));
+    if (const std::optional<QString> error = saveSheetFile(name, sheetFileBytes(sheet_))) {
+        showFailure(*this, QMessageBox::Critical, shortTitle(), *error);
+        return false;
+    }
+    // The file is written: the title and the flag say so, whatever becomes of the copy.
+    showFileInTitle(*this, name);
+    sheet_.NessunaModifica = true;
+
+    if (generating)
+        if (const std::optional<QString> error = copyToDrive(platform_, name))
+            showFailure(*this, QMessageBox::Warning, shortTitle(),
+                        *error + CRLF + QStringLiteral("Il file è stato salvato in \"") +
+                            QDir::toNativeSeparators(name) + QStringLiteral("\"."));
     if (sheet_.UscitaRichiesta)
         endProgram();
-    sheet_.NessunaModifica = true;
     return true;
 }
 
