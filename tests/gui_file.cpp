@@ -208,7 +208,8 @@ private slots:
         fixture::fillFullSheet(w->sheet());
         QVERIFY(w->ScriviFileXml(false));
         const QByteArray saved = contents(old);
-        clickControl(*w, no(0));
+        clickControl(*w, text1(27));
+        QTest::keyClicks(w->widgetFor(text1(27)), QStringLiteral("9"));
         QVERIFY(!w->sheet().NessunaModifica);
 
         QVERIFY(!w->ScriviFileXml(genera));
@@ -218,10 +219,9 @@ private slots:
         QCOMPARE(filesIn(fake.folder.path()), QStringList({"cartella", "vecchio.xml"}));
         QCOMPARE(w->windowTitle(), Title + QStringLiteral(" - vecchio.xml"));
         QVERIFY(!w->sheet().NessunaModifica);
-        if (target.isEmpty()) {
-            QCOMPARE(w->sheet().NomeFileFoglio, old);
+        QCOMPARE(w->sheet().NomeFileFoglio, old);
+        if (target.isEmpty())
             return;
-        }
         const FakePlatform::Message& m = fake.messages[0];
         QCOMPARE(m.buttons, QMessageBox::Ok);
         QVERIFY2(m.text.startsWith(QStringLiteral("Impossibile scrivere il file \"")) &&
@@ -420,7 +420,6 @@ private slots:
         fake.saveNames = {save.isEmpty() ? QString() : fake.file(save)};
         const auto w = openWindow(fake);
         fixture::fillNegativeIndicator(w->sheet());
-        w->sheet().NessunaModifica = false; // as typing the amount does
         click(w->widgetFor(button(2)));
         QCOMPARE(fake.journal, journal);
         QCOMPARE(w->sheet().indicator(42), QStringLiteral("-1500"));

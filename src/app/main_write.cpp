@@ -58,12 +58,13 @@ bool Main::ScriviFileXml(bool genera) {
         platform_.saveFileName(this, sheetFileDialog(QStringLiteral("Salva file")));
     if (name.isEmpty())
         return false;
-    sheet_.NomeFileFoglio = name;
     if (const std::optional<QString> error = saveSheetFile(name, sheetFileBytes(sheet_))) {
         showFailure(*this, QMessageBox::Critical, shortTitle(), *error);
         return false;
     }
-    // The file is written: the title and the flag say so, whatever becomes of the copy.
+    // The file is written: its name, the title and the flag say so, whatever becomes of the copy.
+    // A failed write leaves all three naming the file last written.
+    sheet_.NomeFileFoglio = name;
     showFileInTitle(*this, name);
     sheet_.NessunaModifica = true;
 
