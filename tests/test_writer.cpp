@@ -198,6 +198,10 @@ private slots:
         QVERIFY2(error->startsWith(u"Impossibile copiare il file sul dischetto"_s),
                  qPrintable(*error));
         QVERIFY(copyToDiskette(dir.filePath(u"gone.xml"_s), diskette.path()));
+        // No drive folder at all must not put the copy in the current folder.
+        QVERIFY(QDir::setCurrent(dir.path()));
+        QVERIFY(copyToDiskette(path, QString()));
+        QVERIFY(!QFile::exists(dir.filePath(u"foglio.xml"_s)));
     }
 };
 

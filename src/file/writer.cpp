@@ -321,6 +321,9 @@ QString relativeFileName(const QString& path, const QString& programFolder) {
 std::optional<QString> copyToDiskette(const QString& path, const QString& disketteFolder) {
     const QString name = QFileInfo(path).fileName();
     const QString prefix = u"Impossibile copiare il file sul dischetto (\""_s + name + u"\")."_s;
+    // An empty folder would mean the current folder, not the diskette.
+    if (disketteFolder.isEmpty() || !QFileInfo(disketteFolder).isDir())
+        return prefix + CRLF + u"L'unità A: non è disponibile."_s;
     QFile source(path);
     if (!source.open(QIODevice::ReadOnly))
         return prefix + CRLF + u"Il file salvato non può essere letto."_s;
