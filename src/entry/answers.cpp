@@ -8,11 +8,20 @@ AnswerRules::AnswerRules(Sheet& sheet, QObject* parent) : QObject(parent), sheet
 
 void AnswerRules::onValueChanged(Control c) {
     switch (c.array) {
-    case Array::Check_SI: Check_SI_Click(c.index); break;
-    case Array::Check_NO: Check_NO_Click(c.index); break;
-    case Array::Check_NA: Check_NA_Click(c.index); break;
-    case Array::Check_FRAME_GENERALE: Check_FRAME_GENERALE_Click(c.index); break;
-    default: break;
+    case Array::Check_SI:
+        Check_SI_Click(c.index);
+        break;
+    case Array::Check_NO:
+        Check_NO_Click(c.index);
+        break;
+    case Array::Check_NA:
+        Check_NA_Click(c.index);
+        break;
+    case Array::Check_FRAME_GENERALE:
+        Check_FRAME_GENERALE_Click(c.index);
+        break;
+    default:
+        break;
     }
 }
 

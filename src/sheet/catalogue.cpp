@@ -7,76 +7,132 @@ namespace verimoda {
 namespace {
 
 constexpr Item Items[ItemCount] = {
-    {ItemKind::QuestionRow, 1, 0, u"(a) sul bilancio dell'ultimo esercizio individuale"}, // 0
-    {ItemKind::QuestionRow, 1, 0, u"(b) sul bilancio dell'ultimo esercizio consolidato"}, // 1
+    {ItemKind::QuestionRow, 1, 0, u"(a) sul bilancio dell'ultimo esercizio individuale"},     // 0
+    {ItemKind::QuestionRow, 1, 0, u"(b) sul bilancio dell'ultimo esercizio consolidato"},     // 1
     {ItemKind::QuestionRow, 1, 0, u"(c) sul bilancio dell'esercizio individuale precedente"}, // 2
     {ItemKind::QuestionRow, 1, 0, u"(d) sul bilancio dell'esercizio consolidato precedente"}, // 3
-    {ItemKind::QuestionRow, 1, 0, u"(e) sull'ultima relazione semestrale individuale"}, // 4
-    {ItemKind::QuestionRow, 1, 0, u"(f) sull'ultima relazione semestrale consolidata"}, // 5
-    {ItemKind::QuestionRow, 1, 1, u"(a) sul bilancio dell'ultimo esercizio individuale"}, // 6
-    {ItemKind::QuestionRow, 1, 1, u"(b) sul bilancio dell'ultimo esercizio consolidato"}, // 7
+    {ItemKind::QuestionRow, 1, 0, u"(e) sull'ultima relazione semestrale individuale"},       // 4
+    {ItemKind::QuestionRow, 1, 0, u"(f) sull'ultima relazione semestrale consolidata"},       // 5
+    {ItemKind::QuestionRow, 1, 1, u"(a) sul bilancio dell'ultimo esercizio individuale"},     // 6
+    {ItemKind::QuestionRow, 1, 1, u"(b) sul bilancio dell'ultimo esercizio consolidato"},     // 7
     {ItemKind::QuestionRow, 1, 1, u"(c) sul bilancio dell'esercizio individuale precedente"}, // 8
     {ItemKind::QuestionRow, 1, 1, u"(d) sul bilancio dell'esercizio consolidato precedente"}, // 9
-    {ItemKind::QuestionRow, 1, 1, u"(e) sull'ultima relazione semestrale individuale"}, // 10
-    {ItemKind::QuestionRow, 1, 1, u"(f) sull'ultima relazione semestrale consolidata"}, // 11
-    {ItemKind::QuestionRow, 2, 2, u"(a) bilancio dell'ultimo esercizio individuale"}, // 12
-    {ItemKind::QuestionRow, 2, 2, u"(b) bilancio dell'ultimo esercizio consolidato"}, // 13
-    {ItemKind::QuestionRow, 2, 2, u"(c) bilancio dell'esercizio individuale precedente"}, // 14
-    {ItemKind::QuestionRow, 2, 2, u"(d) bilancio dell'esercizio consolidato precedente"}, // 15
-    {ItemKind::QuestionRow, 2, 2, u"(e) ultima relazione semestrale individuale"}, // 16
-    {ItemKind::QuestionRow, 2, 2, u"(f) ultima relazione semestrale consolidata"}, // 17
-    {ItemKind::QuestionRow, 2, 3, u"(a) bilancio dell'ultimo esercizio individuale"}, // 18
-    {ItemKind::QuestionRow, 2, 3, u"(b) bilancio dell'ultimo esercizio consolidato"}, // 19
-    {ItemKind::QuestionRow, 2, 3, u"(c) bilancio dell'esercizio individuale precedente"}, // 20
-    {ItemKind::QuestionRow, 2, 3, u"(d) bilancio dell'esercizio consolidato precedente"}, // 21
-    {ItemKind::QuestionRow, 2, 3, u"(e) ultima relazione semestrale individuale"}, // 22
-    {ItemKind::QuestionRow, 2, 3, u"(f) ultima relazione semestrale consolidata"}, // 23
-    {ItemKind::QuestionRow, 3, 4, u"(a) daranno luogo all'obbligo di predisposizione del documento informativo previsto dagli artt.70, comma 4, e 71 del Regolamento Emittenti (delibera Ardenza n.11971 del 14.05.1999 e successive modificazioni)"}, // 24
-    {ItemKind::QuestionRow, 3, 4, u"(b) hanno determinato o determineranno variazioni significative dell'area di consolidamento."}, // 25
+    {ItemKind::QuestionRow, 1, 1, u"(e) sull'ultima relazione semestrale individuale"},       // 10
+    {ItemKind::QuestionRow, 1, 1, u"(f) sull'ultima relazione semestrale consolidata"},       // 11
+    {ItemKind::QuestionRow, 2, 2, u"(a) bilancio dell'ultimo esercizio individuale"},         // 12
+    {ItemKind::QuestionRow, 2, 2, u"(b) bilancio dell'ultimo esercizio consolidato"},         // 13
+    {ItemKind::QuestionRow, 2, 2, u"(c) bilancio dell'esercizio individuale precedente"},     // 14
+    {ItemKind::QuestionRow, 2, 2, u"(d) bilancio dell'esercizio consolidato precedente"},     // 15
+    {ItemKind::QuestionRow, 2, 2, u"(e) ultima relazione semestrale individuale"},            // 16
+    {ItemKind::QuestionRow, 2, 2, u"(f) ultima relazione semestrale consolidata"},            // 17
+    {ItemKind::QuestionRow, 2, 3, u"(a) bilancio dell'ultimo esercizio individuale"},         // 18
+    {ItemKind::QuestionRow, 2, 3, u"(b) bilancio dell'ultimo esercizio consolidato"},         // 19
+    {ItemKind::QuestionRow, 2, 3, u"(c) bilancio dell'esercizio individuale precedente"},     // 20
+    {ItemKind::QuestionRow, 2, 3, u"(d) bilancio dell'esercizio consolidato precedente"},     // 21
+    {ItemKind::QuestionRow, 2, 3, u"(e) ultima relazione semestrale individuale"},            // 22
+    {ItemKind::QuestionRow, 2, 3, u"(f) ultima relazione semestrale consolidata"},            // 23
+    {ItemKind::QuestionRow, 3, 4,
+     u"(a) daranno luogo all'obbligo di predisposizione del documento informativo previsto dagli "
+     u"artt.70, comma 4, e 71 del Regolamento Emittenti (delibera Ardenza n.11971 del 14.05.1999 e "
+     u"successive modificazioni)"}, // 24
+    {ItemKind::QuestionRow, 3, 4,
+     u"(b) hanno determinato o determineranno variazioni significative dell'area di "
+     u"consolidamento."},                                                  // 25
     {ItemKind::QuestionRow, 4, -1, u"Valuta in cui sono espressi i dati"}, // 26
-    {ItemKind::IndicatorBox, 4, 5, u"- crediti finanziari verso parti correlate (da ultimo bilancio consolidato)"}, // 27
-    {ItemKind::IndicatorBox, 4, 5, u"- debiti finanziari verso parti correlate (da ultimo bilancio consolidato)"}, // 28
-    {ItemKind::IndicatorBox, 4, 5, u"- crediti verso parti correlate (da ultimo bilancio consolidato)"}, // 29
-    {ItemKind::IndicatorBox, 4, 5, u"- debiti verso parti correlate (da ultimo bilancio consolidato)"}, // 30
-    {ItemKind::IndicatorBox, 4, 5, u"- proventi da parti correlate (da ultimo bilancio consolidato)"}, // 31
-    {ItemKind::IndicatorBox, 4, 5, u"- oneri da parti correlate (da ultimo bilancio consolidato)"}, // 32
-    {ItemKind::IndicatorBox, 4, 6, u"- importo risultato economico netto dell'ultimo bilancio di esercizio"}, // 33
-    {ItemKind::IndicatorBox, 4, 6, u"- importo risultato economico netto complessivo dell'ultimo bilancio consolidato"}, // 34
-    {ItemKind::IndicatorBox, 4, 6, u"- importo patrimonio netto dell'ultimo bilancio di esercizio"}, // 35
-    {ItemKind::IndicatorBox, 4, 6, u"- importo patrimonio netto del bilancio del precedente esercizio"}, // 36
-    {ItemKind::IndicatorBox, 4, 6, u"- importo patrimonio netto complessivo dell'ultimo bilancio consolidato"}, // 37
-    {ItemKind::IndicatorBox, 4, 6, u"- importo patrimonio netto complessivo del bilancio consolidato del precedente esercizio"}, // 38
-    {ItemKind::QuestionRow, 4, 6, u"- ricorrenza di situazioni ex art.2446 c.c. (perdite superiori ad 1/3 del patrimonio netto)"}, // 39
-    {ItemKind::QuestionRow, 4, 6, u"- ricorrenza di situazioni ex art.2447 c.c. (riduzione del capitale al disotto del minimo legale per perdite di oltre il terzo del capitale)"}, // 40
-    {ItemKind::QuestionRow, 4, 6, u"- Variazione dei criteri contabili di valutazione rispetto al precedente esercizio"}, // 41
-    {ItemKind::IndicatorBox, 4, 6, u"- Totale attivo (bilancio consolidato dell'ultimo esercizio)"}, // 42
-    {ItemKind::IndicatorBox, 5, 7, u"- posizione finanziaria netta (si vedano le Istruzioni per la Compilazione)"}, // 43
-    {ItemKind::IndicatorBox, 5, 7, u"- Somma dei flussi finanziari generati (assorbiti) dall'attività operativa ed investimento dell'ultimo esercizio (si vedano le Instruzioni per la Compilazione)"}, // 44
-    {ItemKind::IndicatorBox, 5, 7, u"- Non compilare"}, // 45
-    {ItemKind::IndicatorBox, 5, 7, u"- Somma dei proventi non ricorrenti (si vedano le Istruzioni per la Compilazione)"}, // 46
-    {ItemKind::IndicatorBox, 5, 7, u"- Somma degli oneri non ricorrenti (si vedano le Istruzioni per la Compilazione)"}, // 47
-    {ItemKind::IndicatorBox, 5, 7, u"- Importo del saldo della gestione finanziaria (si vedano le Istruzioni per la Compilazione)"}, // 48
+    {ItemKind::IndicatorBox, 4, 5,
+     u"- crediti finanziari verso parti correlate (da ultimo bilancio consolidato)"}, // 27
+    {ItemKind::IndicatorBox, 4, 5,
+     u"- debiti finanziari verso parti correlate (da ultimo bilancio consolidato)"}, // 28
+    {ItemKind::IndicatorBox, 4, 5,
+     u"- crediti verso parti correlate (da ultimo bilancio consolidato)"}, // 29
+    {ItemKind::IndicatorBox, 4, 5,
+     u"- debiti verso parti correlate (da ultimo bilancio consolidato)"}, // 30
+    {ItemKind::IndicatorBox, 4, 5,
+     u"- proventi da parti correlate (da ultimo bilancio consolidato)"}, // 31
+    {ItemKind::IndicatorBox, 4, 5,
+     u"- oneri da parti correlate (da ultimo bilancio consolidato)"}, // 32
+    {ItemKind::IndicatorBox, 4, 6,
+     u"- importo risultato economico netto dell'ultimo bilancio di esercizio"}, // 33
+    {ItemKind::IndicatorBox, 4, 6,
+     u"- importo risultato economico netto complessivo dell'ultimo bilancio consolidato"}, // 34
+    {ItemKind::IndicatorBox, 4, 6,
+     u"- importo patrimonio netto dell'ultimo bilancio di esercizio"}, // 35
+    {ItemKind::IndicatorBox, 4, 6,
+     u"- importo patrimonio netto del bilancio del precedente esercizio"}, // 36
+    {ItemKind::IndicatorBox, 4, 6,
+     u"- importo patrimonio netto complessivo dell'ultimo bilancio consolidato"}, // 37
+    {
+        ItemKind::IndicatorBox, 4, 6,
+        u"- importo patrimonio netto complessivo del bilancio consolidato del precedente "
+        u"esercizio"}, // 38
+    {ItemKind::QuestionRow, 4, 6,
+     u"- ricorrenza di situazioni ex art.2446 c.c. (perdite superiori ad 1/3 del patrimonio "
+     u"netto)"}, // 39
+    {ItemKind::QuestionRow, 4, 6,
+     u"- ricorrenza di situazioni ex art.2447 c.c. (riduzione del capitale al disotto del minimo "
+     u"legale per perdite di oltre il terzo del capitale)"}, // 40
+    {ItemKind::QuestionRow, 4, 6,
+     u"- Variazione dei criteri contabili di valutazione rispetto al precedente esercizio"}, // 41
+    {ItemKind::IndicatorBox, 4, 6,
+     u"- Totale attivo (bilancio consolidato dell'ultimo esercizio)"}, // 42
+    {ItemKind::IndicatorBox, 5, 7,
+     u"- posizione finanziaria netta (si vedano le Istruzioni per la Compilazione)"}, // 43
+    {ItemKind::IndicatorBox, 5, 7,
+     u"- Somma dei flussi finanziari generati (assorbiti) dall'attività operativa ed investimento "
+     u"dell'ultimo esercizio (si vedano le Instruzioni per la Compilazione)"}, // 44
+    {ItemKind::IndicatorBox, 5, 7, u"- Non compilare"},                        // 45
+    {ItemKind::IndicatorBox, 5, 7,
+     u"- Somma dei proventi non ricorrenti (si vedano le Istruzioni per la Compilazione)"}, // 46
+    {ItemKind::IndicatorBox, 5, 7,
+     u"- Somma degli oneri non ricorrenti (si vedano le Istruzioni per la Compilazione)"}, // 47
+    {ItemKind::IndicatorBox, 5, 7,
+     u"- Importo del saldo della gestione finanziaria (si vedano le Istruzioni per la "
+     u"Compilazione)"},                                 // 48
     {ItemKind::IndicatorBox, 5, 7, u"- Non compilare"}, // 49
-    {ItemKind::IndicatorBox, 5, 8, u"- Coefficiente di solvibilità inteso come Patrimonio di vigilanza/Attività di rischio ponderate, (Total Capital Ratio) Voce C.3 della sezione 2 della Nota Integrativa dell'ultimo bilancio consolidato"}, // 50
-    {ItemKind::IndicatorBox, 5, 8, u"- Totale Esposizione netta delle attività deteriorate dell'ultimo bilancio consolidato, come risultante dalla Voce T della Sezione A.1.2 della Nota Integrativa"}, // 51
-    {ItemKind::IndicatorBox, 5, 8, u"- Totale Esposizione netta delle Altre attività deteriorate dell'ultimo bilancio consolidato, come risultante dalla Voce T della Sezione A.1.2 della Nota Integrativa"}, // 52
-    {ItemKind::IndicatorBox, 5, 8, u"- Non compilare"}, // 53
-    {ItemKind::IndicatorBox, 5, 8, u"- Non compilare"}, // 54
-    {ItemKind::IndicatorBox, 5, 8, u"- Costi operativi dell'ultimo bilancio consolidato (Voce 230 dello schema di Conto Economico)"}, // 55
+    {ItemKind::IndicatorBox, 5, 8,
+     u"- Coefficiente di solvibilità inteso come Patrimonio di vigilanza/Attività di rischio "
+     u"ponderate, (Total Capital Ratio) Voce C.3 della sezione 2 della Nota Integrativa "
+     u"dell'ultimo bilancio consolidato"}, // 50
+    {ItemKind::IndicatorBox, 5, 8,
+     u"- Totale Esposizione netta delle attività deteriorate dell'ultimo bilancio consolidato, "
+     u"come risultante dalla Voce T della Sezione A.1.2 della Nota Integrativa"}, // 51
+    {ItemKind::IndicatorBox, 5, 8,
+     u"- Totale Esposizione netta delle Altre attività deteriorate dell'ultimo bilancio "
+     u"consolidato, come risultante dalla Voce T della Sezione A.1.2 della Nota Integrativa"}, // 52
+    {ItemKind::IndicatorBox, 5, 8, u"- Non compilare"},                                        // 53
+    {ItemKind::IndicatorBox, 5, 8, u"- Non compilare"},                                        // 54
+    {ItemKind::IndicatorBox, 5, 8,
+     u"- Costi operativi dell'ultimo bilancio consolidato (Voce 230 dello schema di Conto "
+     u"Economico)"},                                    // 55
     {ItemKind::IndicatorBox, 5, 8, u"- Non compilare"}, // 56
-    {ItemKind::IndicatorBox, 6, 8, u"- Risultato netto della gestione finanziaria e assicurativa dell'ultimo bilancio consolidato (Voce 170 dello schema di Conto Economico)"}, // 57
-    {ItemKind::IndicatorBox, 6, 8, u"- Non compilare"}, // 58
-    {ItemKind::IndicatorBox, 6, 9, u"- Eccedenza (deficit) del Margine di solvibilità del ramo vita (Voce 119 del prospetto III art.61, comma 2,D.Lgs.n.174/95)"}, // 59
-    {ItemKind::IndicatorBox, 6, 9, u"- Eccedenza (deficit) del Margine di solvibilità del ramo danni  (Voce 81 del prospetto III art.72, comma 2,D.Lgs.n.175/95)"}, // 60
-    {ItemKind::IndicatorBox, 6, 9, u"- Premi di competenza dell'ultimo bilancio consolidato (voce 1.1 del conto economico del Provvedimento n. 2404 ISVAP del 22 dicembre 2005)"}, // 61
-    {ItemKind::IndicatorBox, 6, 9, u"- Risultato complessivo dei conti tecnici vita e danni dell'ultimo bilancio di esercizio"}, // 62
-    {ItemKind::IndicatorBox, 6, 9, u"- Risultato attività ordinaria dell'ultimo bilancio di esercizio"}, // 63
-    {ItemKind::IndicatorBox, 6, 9, u"- Risultato dell'attività straordinaria dell'ultimo bilancio di esercizio"}, // 64
-    {ItemKind::IndicatorBox, 6, 9, u"- Valore di bilancio degli investimenti dell'ultimo bilancio di esercizio"}, // 65
-    {ItemKind::IndicatorBox, 6, 9, u"- Valore corrente degli investimenti dell'ultimo bilancio di esercizio"}, // 66
-    {ItemKind::QuestionRow, 7, -1, u"Presenza di indicazioni nel riquadro II punto II.1.a"}, // 67
-    {ItemKind::QuestionRow, 7, -1, u"Presenza di indicazioni nel riquadro II punto II.1.b"}, // 68
-    {ItemKind::QuestionRow, 7, -1, u"Presenza di indicazioni nel riquadro II punto II.1.c"}, // 69
+    {ItemKind::IndicatorBox, 6, 8,
+     u"- Risultato netto della gestione finanziaria e assicurativa dell'ultimo bilancio "
+     u"consolidato (Voce 170 dello schema di Conto Economico)"}, // 57
+    {ItemKind::IndicatorBox, 6, 8, u"- Non compilare"},          // 58
+    {ItemKind::IndicatorBox, 6, 9,
+     u"- Eccedenza (deficit) del Margine di solvibilità del ramo vita (Voce 119 del prospetto III "
+     u"art.61, comma 2,D.Lgs.n.174/95)"}, // 59
+    {ItemKind::IndicatorBox, 6, 9,
+     u"- Eccedenza (deficit) del Margine di solvibilità del ramo danni  (Voce 81 del prospetto III "
+     u"art.72, comma 2,D.Lgs.n.175/95)"}, // 60
+    {ItemKind::IndicatorBox, 6, 9,
+     u"- Premi di competenza dell'ultimo bilancio consolidato (voce 1.1 del conto economico del "
+     u"Provvedimento n. 2404 ISVAP del 22 dicembre 2005)"}, // 61
+    {
+        ItemKind::IndicatorBox, 6, 9,
+        u"- Risultato complessivo dei conti tecnici vita e danni dell'ultimo bilancio di "
+        u"esercizio"}, // 62
+    {ItemKind::IndicatorBox, 6, 9,
+     u"- Risultato attività ordinaria dell'ultimo bilancio di esercizio"}, // 63
+    {ItemKind::IndicatorBox, 6, 9,
+     u"- Risultato dell'attività straordinaria dell'ultimo bilancio di esercizio"}, // 64
+    {ItemKind::IndicatorBox, 6, 9,
+     u"- Valore di bilancio degli investimenti dell'ultimo bilancio di esercizio"}, // 65
+    {ItemKind::IndicatorBox, 6, 9,
+     u"- Valore corrente degli investimenti dell'ultimo bilancio di esercizio"},               // 66
+    {ItemKind::QuestionRow, 7, -1, u"Presenza di indicazioni nel riquadro II punto II.1.a"},   // 67
+    {ItemKind::QuestionRow, 7, -1, u"Presenza di indicazioni nel riquadro II punto II.1.b"},   // 68
+    {ItemKind::QuestionRow, 7, -1, u"Presenza di indicazioni nel riquadro II punto II.1.c"},   // 69
     {ItemKind::QuestionRow, 7, -1, u"Presenza di indicazioni nel riquadro IV.1 punto IV.1.a"}, // 70
     {ItemKind::QuestionRow, 7, -1, u"Presenza di indicazioni nel riquadro IV.1 punto IV.1.b"}, // 71
     {ItemKind::QuestionRow, 7, -1, u"Presenza di indicazioni nel riquadro IV.1 punto IV.1.c"}, // 72
@@ -85,8 +141,8 @@ constexpr Item Items[ItemCount] = {
     {ItemKind::QuestionRow, 7, -1, u"Presenza di indicazioni nel riquadro IV.2 punto IV.2.b"}, // 75
     {ItemKind::QuestionRow, 7, -1, u"Presenza di indicazioni nel riquadro IV.2 punto IV.2.c"}, // 76
     {ItemKind::QuestionRow, 7, -1, u"Presenza di indicazioni nel riquadro IV.2 punto IV.2.d"}, // 77
-    {ItemKind::QuestionRow, 7, -1, u"Presenza di indicazioni nel riquadro V.1"}, // 78
-    {ItemKind::QuestionRow, 7, -1, u"Presenza di indicazioni nel riquadro V.2"}, // 79
+    {ItemKind::QuestionRow, 7, -1, u"Presenza di indicazioni nel riquadro V.1"},               // 78
+    {ItemKind::QuestionRow, 7, -1, u"Presenza di indicazioni nel riquadro V.2"},               // 79
     {ItemKind::QuestionRow, 7, -1, u"Presenza di indicazioni nel riquadro VI.1 punto VI.1.a"}, // 80
     {ItemKind::QuestionRow, 7, -1, u"Presenza di indicazioni nel riquadro VI.1 punto VI.1.b"}, // 81
     {ItemKind::QuestionRow, 7, -1, u"Presenza di indicazioni nel riquadro VI.2 punto VI.2.a"}, // 82
@@ -99,10 +155,12 @@ constexpr std::u16string_view Headings[HeadingCount] = {
     u"Impossibilità del revisore all'espressione di un giudizio di revisione:",
     u"Esistenza di un giudizio di revisione con rilievi relativamente a:",
     u"Esistenza di richiami di informativa nel giudizio di revisione relativo a:",
-    u"Operazioni di finanza straordinaria effettuate nell'esercizio chiuso ovvero deliberate o in corso di delibera o di attuazione  che:",
+    u"Operazioni di finanza straordinaria effettuate nell'esercizio chiuso ovvero deliberate o in "
+    u"corso di delibera o di attuazione  che:",
     u"Indicatori quantitativi relativi ad operazioni con parti correlate:",
     u"Variabili economico-patrimoniali generali",
-    u"Variabili economico-finanziarie per le società diverse dalle banche, finanziarie e compagnie di assicurazione:",
+    u"Variabili economico-finanziarie per le società diverse dalle banche, finanziarie e compagnie "
+    u"di assicurazione:",
     u"Variabili economico-finanziarie per le banche e le società finanziarie:",
     u"Variabili economico-finanziarie per le compagnie di assicurazioni:",
 };
@@ -141,8 +199,8 @@ constexpr OptionGroup OptionGroups[OptionGroupCount] = {
 };
 
 constexpr std::u16string_view OptionCaptions[OptionBoxCount] = {
-    u"Si",    u"No",      u"127/91", u"IAS",          u"altro", u"ind.",     u"banca",   u"ass.",
-    u"N/A",   u"S&&P/MIB", u"MIDEX",  u"b. chip altro", u"STAR",  u"STANDARD", u"EXPANDI",
+    u"Si",  u"No",       u"127/91", u"IAS",           u"altro", u"ind.",     u"banca",   u"ass.",
+    u"N/A", u"S&&P/MIB", u"MIDEX",  u"b. chip altro", u"STAR",  u"STANDARD", u"EXPANDI",
 };
 
 constexpr std::u16string_view ButtonCaptions[ButtonCount] = {
@@ -159,7 +217,15 @@ constexpr bool naAvailableImpl(int row) {
     if (!isQuestionRow(row))
         return false;
     switch (row) {
-    case 0: case 6: case 12: case 18: case 24: case 25: case 26: case 39: case 40:
+    case 0:
+    case 6:
+    case 12:
+    case 18:
+    case 24:
+    case 25:
+    case 26:
+    case 39:
+    case 40:
         return false;
     default:
         return row < 67;
@@ -196,13 +262,20 @@ constexpr std::array<Control, PositionCount> Order = buildOrder();
 
 const char* arrayName(Array a) {
     switch (a) {
-    case Array::TEXT_GENERALE: return "TEXT_GENERALE";
-    case Array::Check_FRAME_GENERALE: return "Check_FRAME_GENERALE";
-    case Array::Check_SI: return "Check_SI";
-    case Array::Check_NO: return "Check_NO";
-    case Array::Check_NA: return "Check_NA";
-    case Array::Text1: return "Text1";
-    case Array::Command_Function: return "Command_Function";
+    case Array::TEXT_GENERALE:
+        return "TEXT_GENERALE";
+    case Array::Check_FRAME_GENERALE:
+        return "Check_FRAME_GENERALE";
+    case Array::Check_SI:
+        return "Check_SI";
+    case Array::Check_NO:
+        return "Check_NO";
+    case Array::Check_NA:
+        return "Check_NA";
+    case Array::Text1:
+        return "Text1";
+    case Array::Command_Function:
+        return "Command_Function";
     }
     return "";
 }
@@ -216,11 +289,19 @@ const Item& item(int i) {
     return Items[i];
 }
 
-QString itemText(int i) { return toQString(item(i).text); }
-int itemPage(int i) { return item(i).page; }
-int itemHeading(int i) { return item(i).heading; }
+QString itemText(int i) {
+    return toQString(item(i).text);
+}
+int itemPage(int i) {
+    return item(i).page;
+}
+int itemHeading(int i) {
+    return item(i).heading;
+}
 
-bool naAvailable(int row) { return naAvailableImpl(row); }
+bool naAvailable(int row) {
+    return naAvailableImpl(row);
+}
 
 bool isNonCompilare(int i) {
     for (int n : NonCompilare)
@@ -269,10 +350,15 @@ QString shownCaption(const QString& stored) {
 QString answerCaption(Array box, int row) {
     const bool currency = row == 26;
     switch (box) {
-    case Array::Check_SI: return currency ? QStringLiteral("Euro") : QStringLiteral("Si");
-    case Array::Check_NO: return currency ? QStringLiteral("Altro") : QStringLiteral("No");
-    case Array::Check_NA: return QStringLiteral("N/A");
-    default: Q_ASSERT(false); return {};
+    case Array::Check_SI:
+        return currency ? QStringLiteral("Euro") : QStringLiteral("Si");
+    case Array::Check_NO:
+        return currency ? QStringLiteral("Altro") : QStringLiteral("No");
+    case Array::Check_NA:
+        return QStringLiteral("N/A");
+    default:
+        Q_ASSERT(false);
+        return {};
     }
 }
 
@@ -281,18 +367,27 @@ QString buttonCaption(int index) {
     return toQString(ButtonCaptions[index]);
 }
 
-QString applicationTitle() { return QStringLiteral("Ardenza - Verimoda v. 2.1"); }
-QString shortTitle() { return QStringLiteral("Verimoda"); }
+QString applicationTitle() {
+    return QStringLiteral("Ardenza - Verimoda v. 2.1");
+}
+QString shortTitle() {
+    return QStringLiteral("Verimoda");
+}
 
 bool controlExists(Control c) {
     switch (c.array) {
-    case Array::TEXT_GENERALE: return c.index >= 0 && c.index < GeneralBoxCount;
-    case Array::Check_FRAME_GENERALE: return c.index >= 0 && c.index < OptionBoxCount;
+    case Array::TEXT_GENERALE:
+        return c.index >= 0 && c.index < GeneralBoxCount;
+    case Array::Check_FRAME_GENERALE:
+        return c.index >= 0 && c.index < OptionBoxCount;
     case Array::Check_SI:
     case Array::Check_NO:
-    case Array::Check_NA: return isQuestionRow(c.index);
-    case Array::Text1: return isIndicatorBox(c.index);
-    case Array::Command_Function: return c.index >= 0 && c.index < ButtonCount;
+    case Array::Check_NA:
+        return isQuestionRow(c.index);
+    case Array::Text1:
+        return isIndicatorBox(c.index);
+    case Array::Command_Function:
+        return c.index >= 0 && c.index < ButtonCount;
     }
     return false;
 }
@@ -311,9 +406,12 @@ int controlPage(Control c) {
     Q_ASSERT(controlExists(c));
     switch (c.array) {
     case Array::TEXT_GENERALE:
-    case Array::Check_FRAME_GENERALE: return 0;
-    case Array::Command_Function: return -1;
-    default: return itemPage(c.index);
+    case Array::Check_FRAME_GENERALE:
+        return 0;
+    case Array::Command_Function:
+        return -1;
+    default:
+        return itemPage(c.index);
     }
 }
 

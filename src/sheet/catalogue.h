@@ -53,11 +53,15 @@ struct Item {
 
 // --- Items ----------------------------------------------------------------------------------
 
-constexpr bool isItem(int i) { return i >= 0 && i < ItemCount; }
+constexpr bool isItem(int i) {
+    return i >= 0 && i < ItemCount;
+}
 constexpr bool isQuestionRow(int i) {
     return isItem(i) && (i <= 26 || (i >= 39 && i <= 41) || i >= 67);
 }
-constexpr bool isIndicatorBox(int i) { return isItem(i) && !isQuestionRow(i); }
+constexpr bool isIndicatorBox(int i) {
+    return isItem(i) && !isQuestionRow(i);
+}
 
 const Item& item(int i);
 QString itemText(int i); // caption of LABEL_CHECK i or LABEL_TEXT i
@@ -72,7 +76,7 @@ inline constexpr const char16_t* NonCompilareValue = u"0";
 
 // --- Headings and pages -----------------------------------------------------------------------
 
-QString headingText(int k);   // LABEL_TITOLO k
+QString headingText(int k);    // LABEL_TITOLO k
 QString pageCaption(int page); // tab caption; page 6 keeps its trailing blank
 
 // --- General data and option groups -------------------------------------------------------
@@ -121,7 +125,7 @@ inline constexpr int ClientHeight = 8625;
 inline constexpr int TabLeft = 50, TabTop = 50, TabWidth = 11805, TabHeight = 8160;
 inline constexpr int TabRowHeight = 300;
 inline constexpr int FrameWidth = 11450, FrameHeight = 7400, FrameTop = 650;
-inline constexpr int TextLeft = 650, TextWidth = 7500;             // question text, caption
+inline constexpr int TextLeft = 650, TextWidth = 7500;               // question text, caption
 inline constexpr int SummaryTextLeft = 150, SummaryTextWidth = 7995; // page 7
 inline constexpr int HeadingLeft = 150, HeadingWidth = 8000;
 inline constexpr int AnswerFrameLeft = 8200, AnswerFrameLeftRow26 = 7680;

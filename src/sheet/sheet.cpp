@@ -12,11 +12,16 @@ int* Sheet::valueSlot(Control c) {
     if (!controlExists(c))
         return nullptr;
     switch (c.array) {
-    case Array::Check_FRAME_GENERALE: return &options_[c.index];
-    case Array::Check_SI: return &si_[c.index];
-    case Array::Check_NO: return &no_[c.index];
-    case Array::Check_NA: return &na_[c.index];
-    default: return nullptr;
+    case Array::Check_FRAME_GENERALE:
+        return &options_[c.index];
+    case Array::Check_SI:
+        return &si_[c.index];
+    case Array::Check_NO:
+        return &no_[c.index];
+    case Array::Check_NA:
+        return &na_[c.index];
+    default:
+        return nullptr;
     }
 }
 
@@ -24,9 +29,12 @@ QString* Sheet::textSlot(Control c) {
     if (!controlExists(c))
         return nullptr;
     switch (c.array) {
-    case Array::TEXT_GENERALE: return &general_[c.index];
-    case Array::Text1: return &indicators_[c.index];
-    default: return nullptr;
+    case Array::TEXT_GENERALE:
+        return &general_[c.index];
+    case Array::Text1:
+        return &indicators_[c.index];
+    default:
+        return nullptr;
     }
 }
 
