@@ -1,9 +1,12 @@
 // Launch to first paint and peak memory of the program, beside a bare QMainWindow measured in
 // the same run, and a QMainWindow with one line of text (which, unlike the bare one, loads the
 // font system as every window with text must). Each probe is started as a process on the offscreen
-// platform; the time runs from just before the start to the probe's first paint (both on the
-// monotonic clock), the peak memory is the process's maximum resident set. Runs alternate between
-// the two; medians shown.
+// platform. Two times run from just before the start (on the monotonic clock): to the first paint
+// event of the window, which comes before any of its children is drawn, and to the end of that
+// first frame, the window and all its children drawn: the latter is what the user waits for and
+// what the target is about. The peak memory is the process's maximum resident set. Runs alternate
+// between the probes after one round that warms the caches and is not counted; medians shown, and
+// the fastest run, which a busy machine disturbs least. The load average says how busy it was.
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -13,13 +16,15 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <fstream>
 #include <string>
 #include <vector>
 
 namespace {
 
 struct Sample {
-    double ms;
+    double paint; // ms to the window's first paint event
+    double frame; // ms to the end of that frame
     double mib;
 };
 
@@ -66,11 +71,20 @@ bool runProbe(const std::string& program, Sample& sample) {
     rusage usage{};
     if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
         return false;
-    long long painted = 0;
-    if (std::sscanf(text.c_str(), "paint %lld", &painted) != 1)
+    long long paint = 0, frame = 0;
+    if (std::sscanf(text.c_str(), "paint %lld frame %lld", &paint, &frame) != 2)
         return false;
-    sample = {(painted - start) / 1e6, usage.ru_maxrss / 1024.0};
+    sample = {(paint - start) / 1e6, (frame - start) / 1e6, usage.ru_maxrss / 1024.0};
     return true;
+}
+
+std::string loadAverage() {
+    std::ifstream in("/proc/loadavg");
+    double one = 0, five = 0;
+    in >> one >> five;
+    char text[64];
+    std::snprintf(text, sizeof text, "%.2f (1 min), %.2f (5 min)", one, five);
+    return in ? text : "unknown";
 }
 
 double median(std::vector<double> v) {
@@ -88,31 +102,41 @@ int main(int argc, char* argv[]) {
     const char* names[Probes] = {"bare QMainWindow", "one line of text", "Verimoda"};
     const std::string programs[Probes] = {folder + "/probe_bare", folder + "/probe_text",
                                           folder + "/probe_verimoda"};
-    std::vector<double> ms[Probes], mib[Probes];
+    std::vector<double> paint[Probes], frame[Probes], mib[Probes];
+    const std::string loadBefore = loadAverage();
 
-    for (int r = 0; r < runs; ++r)
+    for (int r = -1; r < runs; ++r) // round -1 warms the caches
         for (int p = 0; p < Probes; ++p) {
             Sample s{};
             if (!runProbe(programs[p], s)) {
                 std::fprintf(stderr, "bench_launch: %s did not paint\n", programs[p].c_str());
                 return 1;
             }
-            ms[p].push_back(s.ms);
+            if (r < 0)
+                continue;
+            paint[p].push_back(s.paint);
+            frame[p].push_back(s.frame);
             mib[p].push_back(s.mib);
         }
 
-    std::printf("Launch to first paint, offscreen, median of %d runs\n", runs);
-    std::printf("  %-18s %10s %14s\n", "", "time (ms)", "peak (MiB)");
-    double t[Probes], m[Probes];
+    std::printf("Launch offscreen, median (fastest) of %d runs, in ms; load average before %s, "
+                "after %s\n",
+                runs, loadBefore.c_str(), loadAverage().c_str());
+    std::printf("  %-18s %18s %18s %12s\n", "", "first paint event", "first frame drawn",
+                "peak (MiB)");
+    double p0[Probes], f0[Probes], m[Probes];
     for (int p = 0; p < Probes; ++p) {
-        t[p] = median(ms[p]);
+        p0[p] = median(paint[p]);
+        f0[p] = median(frame[p]);
         m[p] = median(mib[p]);
-        std::printf("  %-18s %10.1f %14.1f\n", names[p], t[p], m[p]);
+        std::printf("  %-18s %10.1f (%5.1f) %10.1f (%5.1f) %12.1f\n", names[p], p0[p],
+                    *std::min_element(paint[p].begin(), paint[p].end()), f0[p],
+                    *std::min_element(frame[p].begin(), frame[p].end()), m[p]);
     }
-    std::printf("  Verimoda / bare: %.2fx the time (target at most 2x), %+.1f MiB (target at most "
-                "+12 MiB)\n",
-                t[2] / t[0], m[2] - m[0]);
-    std::printf("  Verimoda / one line of text: %.2fx the time, %+.1f MiB\n", t[2] / t[1],
-                m[2] - m[1]);
+    std::printf("  Verimoda / bare: %.2fx the time to the first frame (target at most 2x; %.2fx to "
+                "the first paint event), %+.1f MiB (target at most +12 MiB)\n",
+                f0[2] / f0[0], p0[2] / p0[0], m[2] - m[0]);
+    std::printf("  Verimoda / one line of text: %.2fx the time to the first frame, %+.1f MiB\n",
+                f0[2] / f0[1], m[2] - m[1]);
     return 0;
 }

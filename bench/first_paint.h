@@ -1,5 +1,6 @@
-// For the launch probes: notes the first paint of a top-level window, prints the monotonic
-// clock at that moment ("paint <nanoseconds>") and ends the event loop once that frame is done.
+// For the launch probes: notes the first paint of a top-level window, and once that frame is
+// done (the window and all its children drawn and flushed) prints both moments on the
+// monotonic clock ("paint <ns> frame <ns>") and ends the event loop.
 #pragma once
 
 #include <QCoreApplication>
@@ -13,19 +14,26 @@
 class FirstPaint : public QObject {
 public:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (!seen_ && event->type() == QEvent::Paint && watched->isWidgetType() &&
+        if (paint_ == 0 && event->type() == QEvent::Paint && watched->isWidgetType() &&
             static_cast<QWidget*>(watched)->isWindow()) {
-            seen_ = true;
-            timespec now{};
-            clock_gettime(CLOCK_MONOTONIC, &now);
-            std::printf("paint %lld\n",
-                        static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
-            std::fflush(stdout);
-            QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+            paint_ = now();
+            // The window's own paint event comes first; its children paint after it, then the
+            // frame is flushed, all before the event loop takes its next turn.
+            QTimer::singleShot(0, [this] {
+                std::printf("paint %lld frame %lld\n", paint_, now());
+                std::fflush(stdout);
+                QCoreApplication::exit(0);
+            });
         }
         return false;
     }
 
 private:
-    bool seen_ = false;
+    static long long now() {
+        timespec t{};
+        clock_gettime(CLOCK_MONOTONIC, &t);
+        return static_cast<long long>(t.tv_sec) * 1000000000LL + t.tv_nsec;
+    }
+
+    long long paint_ = 0;
 };
