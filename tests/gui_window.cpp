@@ -233,6 +233,50 @@ private slots:
         QVERIFY(area.verticalScrollBar()->maximum() > 0);
     }
 
+    // A wrapped text measured once keeps no stale height: given a longer text after its page was
+    // laid out, it takes the lines it needs and pushes the rows below it down.
+    void wrappedTextGrowsItsRow() {
+        QScrollArea area;
+        area.setWidgetResizable(true);
+        auto* content = new QWidget;
+        auto* rows = new RowsLayout(20, 20, 4, content);
+        auto* text = new QLabel(QStringLiteral("breve"));
+        text->setWordWrap(true);
+        auto* below = new QLabel(QStringLiteral("sotto"));
+        rows->addRow({{text, 10, 120}});
+        rows->addRow({{below, 10, 120}});
+        area.setWidget(content);
+        area.resize(200, 400);
+        area.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&area));
+        const int oneLine = text->height();
+        text->setText(QStringLiteral("una riga lunga che a questa larghezza va a capo più volte"));
+        QCoreApplication::processEvents();
+        QVERIFY(text->height() > oneLine);
+        QCOMPARE(text->height(), text->heightForWidth(120));
+        QVERIFY(below->geometry().top() >= text->geometry().bottom());
+    }
+
+    // Tabs are measured once they are needed, and again when their font changes: bigger captions
+    // make taller rows, and the pages move down under them.
+    void tabRowsFollowTheirFont() {
+        TabPages tabs(2, 10);
+        for (const char* caption : {"Uno", "Due", "Tre"})
+            tabs.addPage(new QWidget, QLatin1String(caption));
+        tabs.resize(300, 200);
+        tabs.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tabs));
+        const int before = tabs.rowHeight();
+        QCOMPARE(tabs.rowCount(), 2);
+        QFont big = tabs.font();
+        big.setPointSizeF(big.pointSizeF() * 3);
+        tabs.setFont(big);
+        QVERIFY(tabs.rowHeight() > before);
+        tabs.addPage(new QWidget, QStringLiteral("Quattro")); // added while shown
+        for (int p = 0; p < tabs.count(); ++p)
+            QVERIFY(tabs.page(p)->parentWidget()->geometry().top() >= tabs.tabRect(0).bottom());
+    }
+
     // The "N/A" boxes the user may not reach are greyed and take no tick, by mouse or key.
     void unavailableBoxesCannotBeTicked() {
         FakePlatform fake;

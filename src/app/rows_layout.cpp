@@ -19,7 +19,9 @@ RowsLayout::~RowsLayout() {
 void RowsLayout::addRow(const QList<Cell>& cells) {
     for (const Cell& c : cells) {
         addChildWidget(c.widget);
-        items_.append({new QWidgetItem(c.widget), rows_, c.left, c.width, c.height});
+        // The V2 item keeps the widget's measures until the widget itself changes, across the
+        // invalidations of every layout pass.
+        items_.append({new QWidgetItemV2(c.widget), rows_, c.left, c.width, c.height});
     }
     ++rows_;
     invalidate();
@@ -50,19 +52,21 @@ void RowsLayout::invalidate() {
 int RowsLayout::neededHeight(const Item& i) const {
     if (i.item->isEmpty())
         return 0;
-    const int minimum = i.item->minimumSize().height();
-    if (i.height >= 0)
-        return std::max(i.height, minimum);
-    if (i.item->hasHeightForWidth()) // word-wrapped text: its lines plus some air
+    // A word-wrapped text is measured once, at its width: its minimum size would lay it out
+    // several times more.
+    if (i.height < 0 && i.item->hasHeightForWidth()) // its lines plus some air
         return i.item->heightForWidth(i.width) + textPadding_;
-    return std::max(i.item->sizeHint().height(), minimum);
+    const int minimum = i.item->minimumSize().height();
+    return std::max(i.height >= 0 ? i.height : i.item->sizeHint().height(), minimum);
 }
 
 const QList<int>& RowsLayout::rowNeeds() const {
     if (!needsValid_) {
         needs_.fill(0, rows_);
-        for (const Item& i : items_)
-            needs_[i.row] = std::max(needs_[i.row], neededHeight(i));
+        for (const Item& i : items_) {
+            i.needed = neededHeight(i);
+            needs_[i.row] = std::max(needs_[i.row], i.needed);
+        }
         needsValid_ = true;
     }
     return needs_;
@@ -106,12 +110,18 @@ void RowsLayout::setGeometry(const QRect& rect) {
 
     const int left = rect.left() + contentsMargins().left();
     for (const Item& i : items_) {
+        if (i.item->isEmpty())
+            continue;
         const int rowHeight = tops[i.row + 1] - tops[i.row];
-        int h = neededHeight(i);
-        if (i.height < 0 && i.item->hasHeightForWidth())
-            h -= textPadding_;
-        h = std::min(h, rowHeight);
-        i.item->setGeometry(QRect(left + i.left, tops[i.row] + (rowHeight - h) / 2, i.width, h));
+        const bool text = i.height < 0 && i.item->hasHeightForWidth();
+        const int h = std::min(text ? i.needed - textPadding_ : i.needed, rowHeight);
+        const QRect r(left + i.left, tops[i.row] + (rowHeight - h) / 2, i.width, h);
+        // A wrapped text takes exactly the box measured for it. The item would bound the box by
+        // the widget's size hints first, and a text's hints lay it out several times over.
+        if (text && i.item->widget())
+            i.item->widget()->setGeometry(r);
+        else
+            i.item->setGeometry(r);
     }
 }
 

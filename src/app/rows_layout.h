@@ -38,9 +38,11 @@ private:
         QLayoutItem* item;
         int row;
         int left, width, height;
+        mutable int needed = 0; // what neededHeight() gave in the last pass
     };
     int neededHeight(const Item& item) const;
-    // Natural height of every row (without the pitch), computed once per layout pass.
+    // Natural height of every row (without the pitch) and of every item, computed once until
+    // the layout is invalidated: measuring a wrapped text lays it out, which is what costs.
     const QList<int>& rowNeeds() const;
     int totalHeight(int pitch) const;
     int contentWidth() const;

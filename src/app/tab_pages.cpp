@@ -26,8 +26,9 @@ TabPages::TabPages(int tabsPerRow, int designedRowHeight, QWidget* parent)
 int TabPages::addPage(QWidget* page, const QString& caption) {
     captions_.append(caption);
     const int index = stack_->addWidget(page);
-    measureRows();
-    placePages();
+    rowHeight_ = 0;  // measured again when next needed, not once per page added
+    if (isVisible()) // a hidden one is placed by the resize event that comes with its show
+        placePages();
     updateGeometry();
     return index;
 }
@@ -46,7 +47,13 @@ void TabPages::activate(int index) {
     emit tabActivated(index);
 }
 
-void TabPages::measureRows() {
+int TabPages::rowHeight() const {
+    if (rowHeight_ == 0)
+        rowHeight_ = measureRows();
+    return rowHeight_;
+}
+
+int TabPages::measureRows() const {
     // The designed height, or more when the style needs it for the captions.
     QStyleOptionTab option;
     int needed = 0;
@@ -56,7 +63,7 @@ void TabPages::measureRows() {
         needed = std::max(
             needed, style()->sizeFromContents(QStyle::CT_TabBarTab, &option, text, this).height());
     }
-    rowHeight_ = std::max(designedRowHeight_, needed);
+    return std::max(designedRowHeight_, needed);
 }
 
 QRect TabPages::tabRect(int index) const {
@@ -211,7 +218,7 @@ void TabPages::resizeEvent(QResizeEvent* event) {
 
 void TabPages::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
-        measureRows();
+        rowHeight_ = 0;
         placePages();
         updateGeometry();
     }

@@ -29,7 +29,7 @@ public:
     QRect tabRect(int index) const;
     int tabAt(const QPoint& pos) const;
     int rowCount() const { return (count() + perRow_ - 1) / perRow_; }
-    int rowHeight() const { return rowHeight_; }
+    int rowHeight() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -50,14 +50,14 @@ protected:
 
 private:
     void activate(int index);
-    void measureRows();
+    int measureRows() const;
     void placePages();
     QRect paneRect() const;
     void initTabOption(QStyleOptionTab* option, int index) const;
 
     int perRow_;
     int designedRowHeight_;
-    int rowHeight_ = 0;
+    mutable int rowHeight_ = 0; // 0 until measured
     int current_ = -1;
     int hovered_ = -1;
     QStringList captions_;
