@@ -99,7 +99,9 @@ private slots:
 
     void windowFrameAndFonts() {
         FakePlatform fake;
+        const QFont desktop = QApplication::font();
         const auto w = openWindow(fake);
+        QCOMPARE(QApplication::font(), desktop); // dialogs keep the desktop's face
         const double perPixel = 1440.0 / w->screen()->logicalDotsPerInchX();
         QCOMPARE(w->size(), QSize(qRound(11880 / perPixel), qRound(8625 / perPixel)));
         QCOMPARE(w->maximumSize(), w->minimumSize()); // not resizable
@@ -112,7 +114,8 @@ private slots:
         const QSize frame = w->frameGeometry().size() - w->size();
         QVERIFY(qAbs(off.x()) <= frame.width() + 1 && qAbs(off.y()) <= frame.height() + 1);
 
-        QCOMPARE(QFontInfo(itemLabel(*w, 0)->font()).family(), QStringLiteral("Liberation Sans"));
+        for (QWidget* text : {static_cast<QWidget*>(itemLabel(*w, 0)), w->widgetFor(general(0))})
+            QCOMPARE(QFontInfo(text->font()).family(), QStringLiteral("Liberation Sans"));
         QCOMPARE(itemLabel(*w, 0)->font().pointSizeF(), 8.25);
         const QFont bold = w->widgetFor(button(3))->font();
         QVERIFY(bold.bold() && bold.pointSizeF() == 9.75);

@@ -98,6 +98,9 @@ KeyVerdict judge(Control c, QString before, const QList<int>& codes) {
 Main::Main(Platform& platform, QWidget* parent)
     : QMainWindow(parent), platform_(platform), twips_(Twips::forScreen(screen())) {
     setObjectName(QStringLiteral("Main"));
+    // Every widget made below asks for its window's screen (for the resolution of its font);
+    // named now, it need not be looked up by position each time.
+    setScreen(screen());
     setWindowTitle(applicationTitle());
     setWindowIcon(programIcon());
     // A minimise box and a close box; the designed layout is for one size only.
@@ -105,9 +108,7 @@ Main::Main(Platform& platform, QWidget* parent)
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
 
-    QFont font(QString::fromLatin1(geometry::FontFamily));
-    font.setPointSizeF(geometry::FontPoints);
-    setFont(font);
+    setFont(windowFont());
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("Client"));

@@ -3,10 +3,14 @@
 #include "app/main_window.h"
 #include "app/qt_platform.h"
 #include "print/qt_fonts.h"
+#include "sheet/catalogue.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QImageReader>
 #include <QLibraryInfo>
 #include <QPixmap>
+#include <QPixmapCache>
 #include <QTranslator>
 
 // The icon lives in a resource file of a static library: it has to be pulled in by hand, from the
@@ -20,8 +24,33 @@ namespace verimoda {
 QIcon programIcon() {
     static const bool loaded = (initResources(), true);
     Q_UNUSED(loaded)
-    // The format given spares the search through the image plugins.
-    return QIcon(QPixmap(QStringLiteral(":/verimoda/verimoda.png"), "PNG"));
+    // Decoded once for the application, the window and the tray. Qt reads PNG itself: with
+    // the format given and no guessing, no image plugin is loaded.
+    const QString name = QStringLiteral(":/verimoda/verimoda.png");
+    QPixmap pixmap;
+    if (!QPixmapCache::find(name, &pixmap)) {
+        QImageReader reader(name, "png");
+        reader.setAutoDetectImageFormat(false);
+        pixmap = QPixmap::fromImage(reader.read());
+        QPixmapCache::insert(name, pixmap);
+    }
+    return QIcon(pixmap);
+}
+
+QFont windowFont() {
+    // Named directly, the stand-in spares Qt a search through the fallbacks of a face that is not
+    // installed, which it makes before it turns to the substitute.
+    QString family = QString::fromLatin1(geometry::FontFamily);
+    const QStringList installed = QFontDatabase::families();
+    if (!installed.contains(family, Qt::CaseInsensitive))
+        for (const QString& substitute : QFont::substitutes(family))
+            if (installed.contains(substitute, Qt::CaseInsensitive)) {
+                family = substitute;
+                break;
+            }
+    QFont font(family);
+    font.setPointSizeF(geometry::FontPoints);
+    return font;
 }
 
 void prepareApplication(QApplication& app) {
@@ -43,7 +72,13 @@ void prepareApplication(QApplication& app) {
 }
 
 std::unique_ptr<Main> openMainWindow(Platform& platform) {
+    // Each text box lays out its empty text in the application's font when it is made, before
+    // it takes the window's: with the window's face as the application's while the window is
+    // built, the desktop's face is not loaded for that alone. Dialogs keep the desktop's face.
+    const QFont desktop = QApplication::font();
+    QApplication::setFont(windowFont());
     auto window = std::make_unique<Main>(platform);
+    QApplication::setFont(desktop);
     window->show();
     return window;
 }

@@ -2,6 +2,7 @@
 // same program.
 #pragma once
 
+#include <QFont>
 #include <QIcon>
 
 #include <memory>
@@ -26,5 +27,9 @@ std::unique_ptr<Main> openMainWindow(Platform& platform);
 int runProgram(QApplication& app);
 
 QIcon programIcon();
+
+// The window's face at its designed size: the designed face where the machine has it, else the
+// stand-in that prepareApplication() named for it.
+QFont windowFont();
 
 } // namespace verimoda
