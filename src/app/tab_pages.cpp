@@ -26,8 +26,9 @@ TabPages::TabPages(int tabsPerRow, int designedRowHeight, QWidget* parent)
 int TabPages::addPage(QWidget* page, const QString& caption) {
     captions_.append(caption);
     const int index = stack_->addWidget(page);
-    rowHeight_ = 0;  // measured again when next needed, not once per page added
-    if (isVisible()) // a hidden one is placed by the resize event that comes with its show
+    rowHeight_ = 0; // measured again when next needed, not once per page added
+    // Before the first show a resize event is still due, and it places the pages.
+    if (!testAttribute(Qt::WA_PendingResizeEvent))
         placePages();
     updateGeometry();
     return index;
