@@ -6,7 +6,7 @@
 //
 // Seeded and reproducible: the seed is printed, and a failure names it with the step and the
 // steps that led there. VERIMODA_SEED=<number> plays another seed, VERIMODA_STEPS=<number> longer,
-// VERIMODA_TRACE=1 prints every step.
+// VERIMODA_TRACE=1 prints every step (with -maxwarnings 0 past the first 2000).
 #include "support/core_controls.h"
 #include "support/gui_window.h"
 
@@ -22,6 +22,7 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 #include <utility>
 
@@ -68,22 +69,56 @@ QList<QList<Control>> exclusiveGroups() {
 
 // What the sheet holds, to tell what a step changed.
 struct Snapshot {
-    QList<int> answers; // Check_SI, Check_NO, Check_NA
-    QList<int> options; // Check_FRAME_GENERALE
-    QStringList texts;  // TEXT_GENERALE, Text1
+    QList<std::pair<Control, int>> answers;   // Check_SI, Check_NO, Check_NA
+    QList<std::pair<Control, int>> options;   // Check_FRAME_GENERALE
+    QList<std::pair<Control, QString>> texts; // TEXT_GENERALE, Text1
+    // Equal but for the option boxes, which are no edit.
+    bool sameEdits(const Snapshot& other) const {
+        return answers == other.answers && texts == other.texts;
+    }
 };
 
 Snapshot snapshot(const Sheet& sheet) {
     Snapshot s;
     for (Control c : sheetControls()) {
         if (isText(c))
-            s.texts.append(sheet.text(c));
+            s.texts.append({c, sheet.text(c)});
         else if (c.array == Array::Check_FRAME_GENERALE)
-            s.options.append(sheet.value(c));
+            s.options.append({c, sheet.value(c)});
         else
-            s.answers.append(sheet.value(c));
+            s.answers.append({c, sheet.value(c)});
     }
     return s;
+}
+
+// What the keystroke filters let into a box, whatever the caret, the selection or the clipboard:
+// digits up to the box's length in the tax codes and the dates, digits and separators in the
+// percentage box. The other boxes take anything (Ctrl+V pastes unfiltered into the indicators).
+bool filtered(Control c, const QString& text) {
+    const auto only = [&text](QStringView allowed) {
+        return std::all_of(text.cbegin(), text.cend(),
+                           [allowed](QChar ch) { return allowed.contains(ch); });
+    };
+    const QStringView digits = u"0123456789";
+    if (c == text1(50))
+        return only(u"0123456789,.");
+    if (c.array != Array::TEXT_GENERALE)
+        return true;
+    switch (c.index) {
+    case 1:
+    case 9:
+        return text.size() <= 11 && only(digits);
+    case 2:
+    case 3:
+    case 5:
+    case 6:
+        return text.size() <= 2 && only(digits);
+    case 4:
+    case 7:
+        return text.size() <= 4 && only(digits);
+    default:
+        return true;
+    }
 }
 
 QString buttonName(QMessageBox::StandardButton b) {
@@ -249,6 +284,7 @@ public:
     int commands() const { return commands_; }
     int edits() const { return edits_; }
     int reads() const { return reads_; }
+    int doubled() const { return doubled_; }
 
 private:
     void start() {
@@ -262,6 +298,7 @@ private:
             trayAtExit_ = window_->trayIcon()->isVisible();
         };
         tolerated_.clear();
+        saved_ = snapshot(window_->sheet());
         history_.append(QStringLiteral("run %1: a fresh window%2")
                             .arg(runs_)
                             .arg(platform_->tray ? "" : ", no tray"));
@@ -288,7 +325,7 @@ private:
         const int r = below(1000);
         if (r < 700)
             return key();
-        if (r < 850) {
+        if (r < 820) {
             QList<Control> onPage;
             for (Control c : sheetControls())
                 if (controlPage(c) == w.currentPage())
@@ -296,6 +333,15 @@ private:
             const Control c = onPage[below(int(onPage.size()))];
             click(w.widgetFor(c));
             return QLatin1String("click ") + controlName(c);
+        }
+        if (r < 850) { // anywhere: a label, a frame, the background of a page, the tabs
+            const QPoint at(below(w.width()), below(w.height()));
+            QWidget* under = w.childAt(at);
+            if (!under)
+                under = &w;
+            QTest::mouseClick(under, Qt::LeftButton, Qt::NoModifier, under->mapFrom(&w, at));
+            return QStringLiteral("click at %1,%2 on ").arg(at.x()).arg(at.y()) +
+                   under->metaObject()->className() + QLatin1Char(' ') + under->objectName();
         }
         if (r < 880) {
             const int page = below(PageCount);
@@ -358,6 +404,8 @@ private:
             {Qt::Key_Home, "Home"},
             {Qt::Key_End, "End"},
             {Qt::Key_Escape, "Escape"},
+            {Qt::Key_Space, "Space"}, // ticks a check box, presses a button
+            {Qt::Key_Space, "Space"},
             {Qt::Key_Tab, "Tab"},
             {Qt::Key_Tab, "Tab"},
             {Qt::ShiftModifier | Qt::Key_Backtab, "Shift+Tab"},
@@ -426,12 +474,35 @@ private:
         const Snapshot after = snapshot(sheet);
         reads_ += platform_->fileOpened;
         if (!platform_->fileOpened) {
-            const bool edited = after.answers != before.answers || after.texts != before.texts;
+            const bool edited = !after.sameEdits(before);
             edits_ += edited;
             if (edited && sheet.NessunaModifica)
                 return QStringLiteral("an edit left NessunaModifica True");
             if (!edited && !platform_->fileChosen && sheet.NessunaModifica == unsavedBefore)
                 return QStringLiteral("NessunaModifica changed without an edit, save or read");
+        }
+        // Whatever the way, a sheet that says it has no unsaved edit holds what was last saved
+        // or read (a read that stopped halfway included: what it left is in its file).
+        if (sheet.NessunaModifica && (platform_->fileOpened || platform_->fileChosen))
+            saved_ = after;
+        if (sheet.NessunaModifica && !after.sameEdits(saved_))
+            return QStringLiteral("NessunaModifica is True on a sheet that differs from the "
+                                  "last one saved or read");
+
+        // Only a read gets past the keystroke filters and into the boxes the user cannot edit.
+        for (qsizetype k = 0; !platform_->fileOpened && k < after.texts.size(); ++k) {
+            const auto& [c, text] = after.texts[k];
+            const QString& was = before.texts[k].second;
+            if (text != was && !controlEditable(c))
+                return controlName(c) + QLatin1String(", which the user cannot edit, changed");
+            if (filtered(c, was) && !filtered(c, text))
+                return QStringLiteral("%1 took \"%2\", which its keystroke filter keeps out")
+                    .arg(controlName(c), text);
+        }
+        for (qsizetype k = 0; !platform_->fileOpened && k < after.answers.size(); ++k) {
+            const auto& [c, ticked] = after.answers[k];
+            if (ticked && !before.answers[k].second && !controlEditable(c))
+                return controlName(c) + QLatin1String(", which the user cannot tick, got ticked");
         }
 
         // At most one box ticked per row and group, except what a read ticked: such a group
@@ -455,6 +526,7 @@ private:
             }
             tolerated_.insert(g, ticked);
         }
+        doubled_ += !tolerated_.isEmpty();
 
         // The window shows the sheet.
         for (Control c : sheetControls()) {
@@ -499,12 +571,14 @@ private:
     bool trayAtExit_ = false;
     bool restored_ = false;                      // the step chose "Ripristina"
     QHash<qsizetype, QList<Control>> tolerated_; // groups a read left with two boxes or more
+    Snapshot saved_; // the sheet as last saved or read, or as it started
     QStringList history_;
     int step_ = 0;
     int runs_ = 0;
     int commands_ = 0;
     int edits_ = 0;
     int reads_ = 0;
+    int doubled_ = 0; // steps that ended with boxes a read ticked twice
 };
 
 } // namespace
@@ -529,9 +603,10 @@ private slots:
         timer.start();
         Player player(seed);
         const QString broken = player.play(steps);
-        qInfo("seed %u: %d steps, %d windows, %d commands, %d edits, %d reads, %.1f s", seed, steps,
-              player.runs(), player.commands(), player.edits(), player.reads(),
-              double(timer.elapsed()) / 1000);
+        qInfo("seed %u: %d steps, %d windows, %d commands, %d edits, %d reads, %d steps with a "
+              "box ticked twice by a read, %.1f s",
+              seed, steps, player.runs(), player.commands(), player.edits(), player.reads(),
+              player.doubled(), double(timer.elapsed()) / 1000);
         QVERIFY2(broken.isEmpty(), qPrintable(broken));
     }
 };
