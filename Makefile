@@ -46,7 +46,7 @@ fuzz:
 bench:
 	@scripts/deps.sh test
 	@$(MAKE) --no-print-directory build
-	@for b in $(BUILD)/bench_*; do [ -x "$$b" ] && "$$b"; done
+	@scripts/bench.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(ASAN)

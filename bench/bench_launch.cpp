@@ -7,6 +7,8 @@
 // what the target is about. The peak memory is the process's maximum resident set. Runs alternate
 // between the probes after one round that warms the caches and is not counted; medians shown, and
 // the fastest run, which a busy machine disturbs least. The load average says how busy it was.
+#include "figure.h"
+
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -138,5 +140,10 @@ int main(int argc, char* argv[]) {
                 f0[2] / f0[0], p0[2] / p0[0], m[2] - m[0]);
     std::printf("  Verimoda / one line of text: %.2fx the time to the first frame, %+.1f MiB\n",
                 f0[2] / f0[1], m[2] - m[1]);
+    bench::figure(
+        "Launch to the first frame drawn", bench::format("%.1f ms (%.2fx)", f0[2], f0[2] / f0[0]),
+        "at most 2x the bare window", f0[2] <= 2 * f0[0], bench::format("%.1f ms", f0[0]));
+    bench::figure("Peak memory at launch", bench::format("%.1f MiB (%+.1f)", m[2], m[2] - m[0]),
+                  "at most 12 MiB more", m[2] - m[0] <= 12, bench::format("%.1f MiB", m[0]));
     return 0;
 }
