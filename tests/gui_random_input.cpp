@@ -7,10 +7,12 @@
 // Seeded and reproducible: the seed is printed, and a failure names it with the step and the
 // steps that led there. VERIMODA_SEED=<number> plays another seed, VERIMODA_STEPS=<number> longer,
 // VERIMODA_TRACE=1 prints every step (with -maxwarnings 0 past the first 2000).
+#include "support/core_complete_sheet.h"
 #include "support/core_controls.h"
 #include "support/gui_window.h"
 
 #include "app/tab_pages.h"
+#include "file/writer.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -23,6 +25,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <array>
 #include <memory>
 #include <utility>
 
@@ -134,10 +137,13 @@ QString buttonName(QMessageBox::StandardButton b) {
     }
 }
 
-// Sheet files in the program folder for "Leggi": boxes ticked twice in a row and in a group, a
-// read that stops halfway, an empty file.
+// Sheet files in the program folder for "Leggi": a sheet ready for "Genera", boxes ticked twice
+// in a row and in a group, a read that stops halfway, an empty file.
 void writeSheetFiles(const FakePlatform& fake) {
+    Sheet complete;
+    fillCompleteSheet(complete);
     const std::pair<const char*, QByteArray> files[] = {
+        {"completo.xml", sheetFileBytes(complete)},
         {"doppio.xml", "<BODY>\r\n<RIEPILOGO_FINALE>\r\nDATI GENERALI\r\n0 - Societa' Alfa\r\n"
                        "1 - 12345678901\r\nF9 - 127/91\r\nF9 - IAS\r\nF11 - STAR\r\nF11 - MIDEX\r\n"
                        "QUESTIONARIO\r\n5 - Si\r\n5 - No\r\n5 - N/A\r\n26 - Euro\r\n26 - Altro\r\n"
@@ -201,8 +207,9 @@ public:
     }
 
     QString openFileName(QWidget* parent, const FileDialog& dialog) override {
-        const QString name = chooseFile({"foglio.xml", "copia.xml", "doppio.xml", "doppio.xml",
-                                         "rotto.xml", "vuoto.xml", "assente.xml"});
+        const QString name =
+            chooseFile({"foglio.xml", "copia.xml", "completo.xml", "completo.xml", "completo.xml",
+                        "doppio.xml", "doppio.xml", "rotto.xml", "vuoto.xml", "assente.xml"});
         fileOpened = fileOpened || !name.isEmpty();
         said.append(QLatin1String("open -> ") + shown(name));
         openNames = {name};
@@ -217,8 +224,10 @@ public:
     }
 
     Diskette diskette() override {
-        disketteState = pick(QList{Diskette::Absent, Diskette::NotReady, Diskette::Ready});
-        said.append(QLatin1String("diskette -> ") + QString::number(int(disketteState)));
+        const int state = random_.bounded(3);
+        disketteState = std::array{Diskette::Absent, Diskette::NotReady, Diskette::Ready}[state];
+        said.append(QLatin1String("diskette -> ") +
+                    QLatin1String(std::array{"absent", "not ready", "ready"}[state]));
         return disketteState;
     }
 
@@ -244,7 +253,7 @@ private:
 // Plays random steps on one window after another and checks the rules after each.
 class Player {
 public:
-    Player(quint32 seed) : seed_(seed), random_(seed) {}
+    explicit Player(quint32 seed) : seed_(seed), random_(seed) {}
 
     // Plays `steps` steps; returns the first broken rule, with where it broke.
     QString play(int steps) {
@@ -289,7 +298,7 @@ public:
 private:
     void start() {
         ++runs_;
-        ended_ = restored_ = false;
+        ended_ = restored_ = generateNext_ = false;
         platform_ = std::make_unique<RandomPlatform>(random_);
         platform_->tray = random_.bounded(4) != 0;
         window_ = openWindow(*platform_);
@@ -321,6 +330,11 @@ private:
             w.showNormal();
             w.activateWindow();
             return QStringLiteral("restore from the taskbar");
+        }
+        if (std::exchange(generateNext_, false)) { // a sheet just read goes out as it is
+            ++commands_;
+            click(w.widgetFor(button(3)));
+            return QStringLiteral("button Genera, right after the read");
         }
         const int r = below(1000);
         if (r < 700)
@@ -473,6 +487,7 @@ private:
         // completed save clears them; an option box alone is no edit.
         const Snapshot after = snapshot(sheet);
         reads_ += platform_->fileOpened;
+        generateNext_ = platform_->fileOpened && chance(70);
         if (!platform_->fileOpened) {
             const bool edited = !after.sameEdits(before);
             edits_ += edited;
@@ -570,6 +585,7 @@ private:
     bool ended_ = false;
     bool trayAtExit_ = false;
     bool restored_ = false;                      // the step chose "Ripristina"
+    bool generateNext_ = false;                  // the next step is "Genera"
     QHash<qsizetype, QList<Control>> tolerated_; // groups a read left with two boxes or more
     Snapshot saved_; // the sheet as last saved or read, or as it started
     QStringList history_;
@@ -603,7 +619,8 @@ private slots:
         timer.start();
         Player player(seed);
         const QString broken = player.play(steps);
-        qInfo("seed %u: %d steps, %d windows, %d commands, %d edits, %d reads, %d steps with a "
+        qInfo("seed %u: %d steps, %d windows, %d commands, %d edits, %d files opened, %d steps "
+              "with a "
               "box ticked twice by a read, %.1f s",
               seed, steps, player.runs(), player.commands(), player.edits(), player.reads(),
               player.doubled(), double(timer.elapsed()) / 1000);
