@@ -349,7 +349,8 @@ private:
             return QLatin1String("click ") + controlName(c);
         }
         if (r < 850) { // anywhere: a label, a frame, the background of a page, the tabs
-            const QPoint at(below(w.width()), below(w.height()));
+            const int x = below(w.width()); // one after the other, for the same walk everywhere
+            const QPoint at(x, below(w.height()));
             QWidget* under = w.childAt(at);
             if (!under)
                 under = &w;
