@@ -13,6 +13,7 @@
 #include "app/platform.h"
 
 #include <QPoint>
+#include <QPrinter>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -51,27 +52,55 @@ public:
     QList<FileDialog> saveDialogs;
     QList<FileDialog> openDialogs;
     QStringList printOffers; // the file box of each print dialog as it opened
-    struct Popup {
-        QMenu* menu;
-        QPoint at;
-    };
-    QList<Popup> popups;
+    QList<QPoint> popups;    // where each menu popped up
 
     QString file(const QString& name) const { return folder.filePath(name); }
 
-    QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon,
-                                        const QString& title, const QString& text,
-                                        QMessageBox::StandardButtons buttons) override;
-    QString saveFileName(QWidget* parent, const FileDialog& dialog) override;
-    QString openFileName(QWidget* parent, const FileDialog& dialog) override;
-    bool printDialog(QWidget* parent, QPrinter& printer) override;
+    QMessageBox::StandardButton message(QWidget*, QMessageBox::Icon icon, const QString& title,
+                                        const QString& text,
+                                        QMessageBox::StandardButtons buttons) override {
+        messages.append({icon, title, text, buttons});
+        journal.append(QLatin1String("message ") + title);
+        const auto escape = (buttons & QMessageBox::Cancel) ? QMessageBox::Cancel
+                            : (buttons & QMessageBox::No)   ? QMessageBox::No
+                                                            : QMessageBox::Ok;
+        return answers.isEmpty() ? escape : answers.takeFirst();
+    }
+    QString saveFileName(QWidget*, const FileDialog& dialog) override {
+        saveDialogs.append(dialog);
+        journal.append(QLatin1String("save ") + dialog.title);
+        return saveNames.isEmpty() ? QString() : saveNames.takeFirst();
+    }
+    QString openFileName(QWidget*, const FileDialog& dialog) override {
+        openDialogs.append(dialog);
+        journal.append(QLatin1String("open ") + dialog.title);
+        return openNames.isEmpty() ? QString() : openNames.takeFirst();
+    }
+    bool printDialog(QWidget*, QPrinter& printer) override {
+        journal.append(QStringLiteral("print"));
+        printOffers.append(printer.outputFileName());
+        if (printAnswers.isEmpty() || !printAnswers.takeFirst())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat); // never a real printer, whatever the machine
+        if (const QString typed = printFiles.isEmpty() ? QString() : printFiles.takeFirst();
+            !typed.isEmpty())
+            printer.setOutputFileName(typed);
+        return true;
+    }
     void beep() override { journal.append(QStringLiteral("beep")); }
     bool trayAvailable() override { return tray; }
-    void popupMenu(QMenu& menu, const QPoint& at) override;
+    void popupMenu(QMenu&, const QPoint& at) override {
+        popups.append(at);
+        journal.append(QStringLiteral("popup"));
+    }
     Diskette diskette() override { return disketteState; }
     QString disketteFolder() override { return disketteRoot; }
     QString programFolder() override { return folder.path(); }
-    void exitProgram() override;
+    void exitProgram() override {
+        journal.append(QStringLiteral("exit"));
+        if (onExit)
+            onExit();
+    }
 };
 
 } // namespace verimoda::test
