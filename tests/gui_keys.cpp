@@ -1,21 +1,27 @@
-// Typing into the real window: each key reaches the filter of its box as the code it types,
+// The keyboard in the real window. Each key reaches the filter of its box as the code it types:
 // refused keys type nothing and beep where the filter says so, Ctrl+letter shortcuts are judged
-// like any other key, keys that type nothing are left to the box, and what gets in shows in the
-// sheet as an edit.
+// like any other key, keys that type nothing are left to the box. Tab and Shift+Tab walk the one
+// order across the pages; whatever moves the focus, the control that has it is on the page in
+// front.
 #include "support/core_controls.h"
 #include "support/gui_window.h"
+
+#include "app/tab_pages.h"
+#include "entry/focus.h"
 
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QTest>
 
-Q_DECLARE_METATYPE(verimoda::Control)
-
 using namespace verimoda;
 using namespace verimoda::test;
 
 namespace {
+
+QWidget* focused() {
+    return QApplication::focusWidget();
+}
 
 // Brings the box's page forward and puts the focus in the box, the caret at the end.
 QLineEdit* focusBox(Main& w, Control c) {
@@ -26,23 +32,25 @@ QLineEdit* focusBox(Main& w, Control c) {
     return box;
 }
 
-// Types text key by key into the focused widget, as the keyboard sends it.
-void type(const QString& text) {
-    for (QChar c : text) {
-        QWidget* focus = QApplication::focusWidget();
-        if (c.unicode() < 128)
-            QTest::keyClick(focus, char(c.unicode()));
-        else // QTest takes only ASCII as a key
-            QTest::sendKeyEvent(QTest::Click, focus, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
+// Types key by key into the widget that has the focus, as the keyboard sends them.
+void type(const char* keys) {
+    for (; *keys; ++keys)
+        QTest::keyClick(focused(), *keys);
 }
 
 void ctrl(Qt::Key key) {
-    QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier);
+    QTest::keyClick(focused(), key, Qt::ControlModifier);
 }
 
 qsizetype beeps(const FakePlatform& fake) {
     return fake.journal.count(QStringLiteral("beep"));
+}
+
+// The focus is on `c`, in sight on the page in front, the only page shown.
+void verifyFocus(const Main& w, Control c, int page) {
+    const QByteArray where = controlName(c).toLatin1();
+    QVERIFY2(focused() == w.widgetFor(c) && focused()->isVisible() && w.currentPage() == page,
+             where);
 }
 
 } // namespace
@@ -52,76 +60,18 @@ class TestKeys : public QObject {
 private slots:
     void initTestCase() { prepareTestApplication(); }
 
-    // Keys typed one by one into an empty box: what stays in the box (and in the sheet, as an
-    // edit) and how many keys beeped.
-    void typing_data() {
-        QTest::addColumn<Control>("box");
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("beeps");
-
-        QTest::newRow("tax code: eleven digits, a twelfth beeps") << general(1) << "123456789012"
-                                                                  << "12345678901" << 1;
-        QTest::newRow("tax code: a letter at ten digits is silent") << general(9) << "1234567890a1"
-                                                                    << "12345678901" << 0;
-        QTest::newRow("signatory: sixteen characters as typed, a seventeenth beeps")
-            << general(11) << "rssMRA80a01h501uX"
-            << "rssMRA80a01h501u" << 1;
-        QTest::newRow("name: anything, accents too") << general(0) << "Società è"
-                                                     << "Società è" << 0;
-        QTest::newRow("indicator: a sign in front, a later sign beeps") << text1(30) << "-1500-"
-                                                                        << "-1500" << 1;
-        QTest::newRow("percentage: no leading zero") << text1(50) << "0"
-                                                     << "" << 1;
-    }
-
-    void typing() {
-        QFETCH(Control, box);
-        QFETCH(QString, keys);
-        QFETCH(QString, text);
-        QFETCH(int, beeps);
-        FakePlatform fake;
-        const auto w = openWindow(fake);
-        QLineEdit* edit = focusBox(*w, box);
-        type(keys);
-        QCOMPARE(edit->text(), text);
-        QCOMPARE(w->sheet().text(box), text);
-        QCOMPARE(::beeps(fake), beeps);
-        QCOMPARE(w->sheet().NessunaModifica, text.isEmpty());
-        QCOMPARE(QApplication::focusWidget(), edit);
-    }
-
-    // A full day or month box hands the focus on to the next box of its date; a year box keeps it.
-    void datesMoveOn() {
-        FakePlatform fake;
-        const auto w = openWindow(fake);
-        for (int day : {2, 5}) {
-            focusBox(*w, general(day));
-            type(QStringLiteral("3"));
-            QCOMPARE(QApplication::focusWidget(), w->widgetFor(general(day)));
-            type(QStringLiteral("1"));
-            QCOMPARE(QApplication::focusWidget(), w->widgetFor(general(day + 1)));
-            type(QStringLiteral("05"));
-            QCOMPARE(QApplication::focusWidget(), w->widgetFor(general(day + 2)));
-            type(QStringLiteral("20081"));
-            QCOMPARE(QApplication::focusWidget(), w->widgetFor(general(day + 2)));
-            QCOMPARE(w->sheet().general(day) + w->sheet().general(day + 1) +
-                         w->sheet().general(day + 2),
-                     QStringLiteral("31052008"));
-        }
-        QCOMPARE(beeps(fake), 2); // the fifth digit of each year
-        QCOMPARE(w->currentPage(), 0);
-    }
-
     // Ctrl+letter is the letter's code minus 64, judged by the box's filter like any key: a
     // refused Ctrl+V pastes nothing, a passing one pastes (the pasted text is not filtered).
-    void ctrlLettersAreJudged() {
+    // Keys that type nothing never reach the filter; text composed by an input method does.
+    void shortcutsAndKeysThatTypeNothing() {
         FakePlatform fake;
         const auto w = openWindow(fake);
-        QClipboard* clipboard = QGuiApplication::clipboard();
-        clipboard->setText(QStringLiteral("12a"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("12a"));
         QLineEdit* taxCode = focusBox(*w, general(1));
         ctrl(Qt::Key_V); // not a digit: refused, silently below eleven characters
+        QInputMethodEvent composed;
+        composed.setCommitString(QStringLiteral("é"));
+        QApplication::sendEvent(taxCode, &composed);
         QCOMPARE(taxCode->text(), QString());
         QCOMPARE(beeps(fake), 0);
 
@@ -130,73 +80,74 @@ private slots:
         QCOMPARE(w->sheet().indicator(30), QStringLiteral("12a"));
         amount->selectAll();
         ctrl(Qt::Key_X); // refused with a beep: nothing cut
-        QCOMPARE(amount->text(), QStringLiteral("12a"));
         QCOMPARE(beeps(fake), 1);
-
-        QLineEdit* name = focusBox(*w, general(0));
-        type(QStringLiteral("Alfa"));
-        name->selectAll();
-        ctrl(Qt::Key_X); // names take every key
-        QCOMPARE(w->sheet().general(0), QString());
-        QCOMPARE(clipboard->text(), QStringLiteral("Alfa"));
+        for (auto key : {Qt::Key_Escape, Qt::Key_F2, Qt::Key_Left, Qt::Key_Home, Qt::Key_Delete})
+            QTest::keyClick(amount, key);
+        QCOMPARE(amount->text(), QStringLiteral("2a"));
+        QCOMPARE(beeps(fake), 1);
     }
 
-    // Box 50 as a user types it: over a selection, after Backspace, with Ctrl+V.
-    void percentageAsTyped() {
+    // A full day or month box hands the focus on to the next box of its date. In box 50 a
+    // separator is judged on the text that overwriting a selection or Backspace left.
+    void typing() {
         FakePlatform fake;
         const auto w = openWindow(fake);
-        QGuiApplication::clipboard()->setText(QStringLiteral("5"));
+        focusBox(*w, general(5));
+        type("3105");
+        QCOMPARE(w->sheet().general(5) + '/' + w->sheet().general(6), QStringLiteral("31/05"));
+        QCOMPARE(focused(), w->widgetFor(general(7)));
         QLineEdit* box = focusBox(*w, text1(50));
-        type(QStringLiteral("12,5"));
+        type("12,5");
         box->selectAll();
-        type(QStringLiteral("9")); // overwrites the selection; no separator left
-        type(QStringLiteral("."));
-        QCOMPARE(box->text(), QStringLiteral("9."));
+        type("9.");
         QTest::keyClick(box, Qt::Key_Backspace);
-        type(QStringLiteral(",75"));
-        QCOMPARE(box->text(), QStringLiteral("9,75"));
-        QCOMPARE(beeps(fake), 0);
-        ctrl(Qt::Key_V); // any key but a digit, a separator or Backspace beeps here
-        type(QStringLiteral("1,"));
+        type(",751"); // a third decimal beeps
         QCOMPARE(w->sheet().indicator(50), QStringLiteral("9,75"));
-        QCOMPARE(beeps(fake), 3);
-    }
-
-    // Keys that type nothing never reach the filter: they neither beep nor are swallowed.
-    void keysThatTypeNothingAreTheBoxs() {
-        FakePlatform fake;
-        const auto w = openWindow(fake);
-        QLineEdit* box = focusBox(*w, text1(30));
-        type(QStringLiteral("12"));
-        for (auto key : {Qt::Key_Escape, Qt::Key_F2, Qt::Key_Shift, Qt::Key_Insert, Qt::Key_Left,
-                         Qt::Key_Home, Qt::Key_Delete})
-            QTest::keyClick(box, key);
-        QTest::keyClick(box, Qt::Key_Right, Qt::ControlModifier);
-        QCOMPARE(box->text(), QStringLiteral("2"));
-        QCOMPARE(box->cursorPosition(), 1);
-        QVERIFY(fake.journal.isEmpty());
-    }
-
-    // Text composed by an input method (a dead key, a compose sequence) is judged like typing.
-    void composedTextIsJudged() {
-        FakePlatform fake;
-        const auto w = openWindow(fake);
-        const auto compose = [](QLineEdit* box, const QString& text) {
-            QInputMethodEvent event;
-            event.setCommitString(text);
-            QApplication::sendEvent(box, &event);
-        };
-        QLineEdit* taxCode = focusBox(*w, general(1));
-        compose(taxCode, QStringLiteral("é"));
-        compose(taxCode, QStringLiteral("7"));
-        QCOMPARE(taxCode->text(), QStringLiteral("7"));
-        QLineEdit* amount = focusBox(*w, text1(31));
-        compose(amount, QStringLiteral("ü"));
-        QCOMPARE(amount->text(), QString());
         QCOMPARE(beeps(fake), 1);
-        QLineEdit* name = focusBox(*w, general(0));
-        compose(name, QStringLiteral("è"));
-        QCOMPARE(w->sheet().general(0), QStringLiteral("è"));
+        QVERIFY(!w->sheet().NessunaModifica);
+    }
+
+    // From the first general-data box, Tab visits every position in order and comes round to
+    // it; Shift+Tab goes back the same way. A control brings its own page forward; the buttons
+    // below the pages leave the page that is in front, and wrap the order.
+    void tabWalksTheWholeOrder() {
+        FakePlatform fake;
+        const auto w = openWindow(fake);
+        for (bool forward : {true, false}) {
+            int page = 0;
+            verifyFocus(*w, controlAtPosition(0), page);
+            for (int step = 1; step <= PositionCount; ++step) {
+                const int position = forward ? step % PositionCount : PositionCount - step;
+                const Control c = controlAtPosition(position);
+                page = controlPage(c) >= 0 ? controlPage(c) : page;
+                QTest::keyClick(focused(), forward ? Qt::Key_Tab : Qt::Key_Backtab,
+                                forward ? Qt::NoModifier : Qt::ShiftModifier);
+                verifyFocus(*w, c, page);
+            }
+        }
+        QVERIFY(fake.journal.isEmpty() && w->sheet().NessunaModifica);
+    }
+
+    // A click puts the focus on the control clicked and never changes the page, also from the
+    // last control of the page, where the order leads on to the next page.
+    // Choosing a page on its tab shows it with the focus on its first control.
+    void clicksOnControlsAndTabs() {
+        FakePlatform fake;
+        const auto w = openWindow(fake);
+        for (int page = 0; page < PageCount; ++page) {
+            w->widgetFor(controlAtPosition(lastPositionOfPage(page)))->setFocus();
+            click(w->widgetFor(firstControlOfPage(page)));
+            verifyFocus(*w, firstControlOfPage(page), page);
+        }
+        TabPages* tabs = w->tabPages();
+        for (int page : {7, 3, 3, 0}) {
+            // From the end of the page in front, where the order leads on to the next page.
+            w->widgetFor(controlAtPosition(lastPositionOfPage(w->currentPage())))->setFocus();
+            QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(page).center());
+            verifyFocus(*w, firstControlOfPage(page), page);
+        }
+        ctrl(Qt::Key_PageUp);
+        verifyFocus(*w, firstControlOfPage(7), 7);
     }
 };
 
