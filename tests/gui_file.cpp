@@ -1,16 +1,14 @@
-// "Genera", "Salva temp." and "Leggi" end to end: the window with the fake answering the dialogs,
-// the files really written and read in the fake's program folder, compared byte for byte with the
-// files in tests/data.
+// "Genera", "Salva temp.", the saves of the ways out and "Leggi" on the window, the fake answering
+// the dialogs: what is written in its program folder (against the files in tests/data), what the
+// window says, and what stays as it was when a save or a read does not complete.
 #include "support/core_controls.h"
 #include "support/core_sheets.h"
 #include "support/gui_window.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QMenu>
 #include <QTest>
 
 using namespace verimoda;
@@ -24,43 +22,11 @@ const QString Open = QStringLiteral("open Apri file");
 const QString Question = QStringLiteral("message Warning");
 const QString Failure = QStringLiteral("message Verimoda");
 const QString Stop = QStringLiteral("message Errore");
-const QString Exit = QStringLiteral("exit");
 
 QByteArray contents(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
 }
-
-QStringList filesIn(const QString& folder) {
-    return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
-}
-
-void trigger(Main& w, const char* item) {
-    w.trayMenu()->findChild<QAction*>(QLatin1String(item))->trigger();
-}
-
-void minimise(Main& w) {
-    w.setWindowState(Qt::WindowMinimized);
-    QCoreApplication::processEvents(); // the window hides once the state change is done
-}
-
-// Every widget shows what the sheet holds.
-QString widgetDifference(const Main& w) {
-    for (int a = 0; a < int(Array::Command_Function); ++a)
-        for (int i = 0; i < ItemCount; ++i) {
-            const Control c{Array(a), i};
-            if (!controlExists(c))
-                continue;
-            if (const QCheckBox* box = w.checkBox(c);
-                box && box->isChecked() != w.sheet().ticked(c))
-                return controlName(c);
-            if (const QLineEdit* edit = w.textBox(c); edit && edit->text() != w.sheet().text(c))
-                return controlName(c);
-        }
-    return {};
-}
-
-enum class Way { EsciButton, EsciMenu, CloseBox };
 
 } // namespace
 
@@ -69,368 +35,177 @@ class TestFileCommands : public QObject {
 private slots:
     void initTestCase() { prepareTestApplication(); }
 
-    // A check that fails stops "Genera" before the drive, the dialog and the file; the window,
-    // hidden when "Genera" came from the tray, comes back with the box to correct in front.
-    void generationStopsAtACheck_data() {
-        QTest::addColumn<QString>("fault");
-        QTest::addColumn<bool>("hidden");
-        QTest::addColumn<Control>("focus");
-        QTest::addColumn<int>("page");
-        QTest::newRow("empty sheet, from the tray") << "empty" << true << general(0) << 0;
-        QTest::newRow("31 April, from the tray") << "date" << true << general(2) << 0;
-        QTest::newRow("row 5 unanswered") << "row" << false << si(5) << 1;
+    // A check that fails, or a text the file cannot carry (outside the code page, or a ">" that
+    // would cut the reader's summary short), stops the write before the drive and the dialog; the
+    // window, hidden when the command came from the tray, comes back with the box in front.
+    void stopsBeforeTheDialog_data() {
+        QTest::addColumn<bool>("genera");
+        QTest::addColumn<Control>("box");
+        QTest::addColumn<QString>("text"); // on a full sheet for "Genera"; none: an empty sheet
+        QTest::newRow("Genera, empty sheet") << true << general(0) << QString();
+        QTest::newRow("Genera, 31 June") << true << general(5) << "31";
+        QTest::newRow("Genera, indicator") << true << text1(50) << "12,5 中";
+        // On an empty sheet: "Salva temp." checks nothing else.
+        QTest::newRow("Salva temp., \">\"") << false << text1(43) << "1>2";
     }
-    void generationStopsAtACheck() {
-        QFETCH(QString, fault);
-        QFETCH(bool, hidden);
-        QFETCH(Control, focus);
-        QFETCH(int, page);
+    void stopsBeforeTheDialog() {
+        QFETCH(bool, genera);
+        QFETCH(Control, box);
+        QFETCH(QString, text);
         FakePlatform fake;
         fake.disketteState = Platform::Diskette::NotReady; // never asked
         const auto w = openWindow(fake);
-        if (fault != "empty") {
+        if (genera && !text.isNull())
             fixture::fillFullSheet(w->sheet());
-            w->sheet().setText(general(3), QStringLiteral("04")); // 31/04/2005
-            if (fault == "row") {
-                w->sheet().setText(general(3), QStringLiteral("12"));
-                for (Array a : {Array::Check_SI, Array::Check_NO, Array::Check_NA})
-                    w->sheet().setValue({a, 5}, 0);
-            }
-            w->showPage(7);
-        }
-        if (hidden)
-            minimise(*w);
-        trigger(*w, "MENU_GENERA");
+        w->sheet().setText(box, text);
+        w->showPage(7);
+        w->setWindowState(Qt::WindowMinimized);
+        QCoreApplication::processEvents(); // the window hides once the state change is done
+
+        QVERIFY(!w->ScriviFileXml(genera));
         QCOMPARE(fake.journal, QStringList{Stop});
         QCOMPARE(fake.messages[0].icon, QMessageBox::Critical);
         QVERIFY(w->isVisible() && !w->isMinimized());
-        QCOMPARE(w->focusWidget(), w->widgetFor(focus));
-        QCOMPARE(w->currentPage(), page);
-        QVERIFY(filesIn(fake.folder.path()).isEmpty());
-        QCOMPARE(w->windowTitle(), Title);
+        QCOMPARE(w->focusWidget(), w->widgetFor(box));
+        QCOMPARE(w->currentPage(), controlPage(box));
+        QVERIFY(QDir(fake.folder.path()).isEmpty());
     }
 
-    // "Genera" on a complete sheet, by the state of drive A:. Not ready stops before the dialog;
-    // otherwise the file is written, and a copy that cannot be made is reported after it.
-    void generation_data() {
+    // Each way to write a sheet that was saved once and edited since, answering Yes to the
+    // question of the ways out and of "Leggi". A written file names itself in the title and
+    // clears the unsaved edits ("Genera" copies it to a ready diskette, and reports a copy it
+    // could not make); a save that does not complete keeps the title, the file name and the
+    // edits, and the program, and no file replaces them.
+    void saves_data() {
+        QTest::addColumn<int>("command"); // the button; the close box when -1
         QTest::addColumn<Platform::Diskette>("drive");
-        QTest::addColumn<bool>("driveFolder");
+        QTest::addColumn<QString>("target"); // "" cancels
+        QTest::addColumn<bool>("written");
         QTest::addColumn<QStringList>("journal");
-        QTest::addColumn<QString>("message");
-        const auto Ready = Platform::Diskette::Ready;
-        const QString copyFailed = QStringLiteral("Impossibile copiare il file sul dischetto");
-        QTest::newRow("ready") << Ready << true << QStringList{Save} << QString();
-        QTest::newRow("absent") << Platform::Diskette::Absent << false << QStringList{Save, Failure}
-                                << copyFailed;
-        QTest::newRow("ready, copy fails")
-            << Ready << false << QStringList{Save, Failure} << copyFailed;
-        QTest::newRow("not ready")
-            << Platform::Diskette::NotReady << true << QStringList{Stop}
-            << QStringLiteral("Periferica non pronta. Verificare la presenza di un disco nel "
-                              "driver A");
+        QTest::addColumn<QString>("message"); // how the last one starts
+        const auto Absent = Platform::Diskette::Absent, Ready = Platform::Diskette::Ready,
+                   NotReady = Platform::Diskette::NotReady;
+        const QString Exit = QStringLiteral("exit");
+        QTest::newRow("Salva temp., in a folder, no drive test")
+            << 1 << NotReady << "fogli/temp" << true << QStringList{Save} << "";
+        QTest::newRow("Genera, diskette ready")
+            << 3 << Ready << "foglio.xml" << true << QStringList{Save} << "";
+        QTest::newRow("Genera, no diskette drive")
+            << 3 << Absent << "foglio.xml" << true << QStringList{Save, Failure}
+            << "Impossibile copiare il file sul dischetto";
+        QTest::newRow("Genera, diskette not ready")
+            << 3 << NotReady << "foglio.xml" << false << QStringList{Stop}
+            << "Periferica non pronta. Verificare la presenza di un disco nel driver A";
+        QTest::newRow("Esci") << 4 << NotReady << "foglio.xml" << true
+                              << QStringList{Question, Save, Exit} << "";
+        QTest::newRow("Esci, missing folder")
+            << 4 << Ready << "manca/foglio.xml" << false << QStringList{Question, Save, Failure}
+            << "Impossibile scrivere il file \"";
+        QTest::newRow("close box")
+            << -1 << Ready << "foglio.xml" << true << QStringList{Question, Save, Exit} << "";
+        QTest::newRow("close box, cancelled")
+            << -1 << Ready << "" << false << QStringList{Question, Save} << "";
+        QTest::newRow("Leggi, cancelled")
+            << 2 << Ready << "" << false << QStringList{Question, Save} << "";
+        QTest::newRow("Leggi, open cancelled")
+            << 2 << Ready << "salvato.xml" << true << QStringList{Question, Save, Open} << "";
     }
-    void generation() {
+    void saves() {
+        QFETCH(int, command);
         QFETCH(Platform::Diskette, drive);
-        QFETCH(bool, driveFolder);
+        QFETCH(QString, target);
+        QFETCH(bool, written);
         QFETCH(QStringList, journal);
         QFETCH(QString, message);
         FakePlatform fake;
         QTemporaryDir diskette;
         fake.disketteState = drive;
-        fake.disketteRoot = driveFolder ? diskette.path() : diskette.filePath("gone");
-        fake.saveNames = {fake.file(QStringLiteral("foglio.xml"))};
-        const auto w = openWindow(fake);
-        fixture::fillFullSheet(w->sheet());
-        QVERIFY(!w->sheet().NessunaModifica);
-
-        const bool written = w->ScriviFileXml(true);
-        QCOMPARE(fake.journal, journal);
-        QCOMPARE(written, drive != Platform::Diskette::NotReady);
-        if (!message.isEmpty()) {
-            QVERIFY2(fake.messages[0].text.startsWith(message), qPrintable(fake.messages[0].text));
-            QCOMPARE(fake.messages[0].buttons, QMessageBox::Ok);
-        }
-        if (!written) {
-            QCOMPARE(fake.messages[0].icon, QMessageBox::Critical);
-            QVERIFY(filesIn(fake.folder.path()).isEmpty());
-            QVERIFY(!w->sheet().NessunaModifica && w->windowTitle() == Title);
-            return;
-        }
-        const FakePlatform::FileDialog& dialog = fake.saveDialogs[0];
-        QCOMPARE(dialog.filter, QStringLiteral("Xml File (*.xml)"));
-        QCOMPARE(dialog.folder, fake.folder.path());
-        // Written whatever became of the copy: the title and the flag say so.
-        const QByteArray expected = fixture::readData(QStringLiteral("full_sheet.xml"));
-        QCOMPARE(contents(fake.file(QStringLiteral("foglio.xml"))), expected);
-        QCOMPARE(w->windowTitle(), Title + QStringLiteral(" - foglio.xml"));
-        QVERIFY(w->sheet().NessunaModifica);
-        QCOMPARE(w->sheet().NomeFileFoglio, fake.file(QStringLiteral("foglio.xml")));
-        if (message.isEmpty())
-            QCOMPARE(contents(diskette.filePath(QStringLiteral("foglio.xml"))), expected);
-        else
-            QVERIFY(
-                fake.messages[0].text.contains(QDir::toNativeSeparators(fake.file("foglio.xml"))));
-    }
-
-    // "Salva temp." writes the sheet as it stands: no check, no drive test, no copy (a drive that
-    // is not ready would say so).
-    void temporarySaveNeverChecks() {
-        FakePlatform fake;
-        fake.disketteState = Platform::Diskette::NotReady;
-        QVERIFY(QDir(fake.folder.path()).mkdir(QStringLiteral("fogli")));
-        fake.saveNames = {fake.file(QStringLiteral("fogli/temp"))}; // no ".xml" added
-        const auto w = openWindow(fake);
-        click(w->widgetFor(button(1)));
-        QCOMPARE(fake.journal, QStringList{Save});
-        QCOMPARE(contents(fake.file(QStringLiteral("fogli/temp"))),
-                 fixture::readData(QStringLiteral("fresh_sheet.xml")));
-        QCOMPARE(w->windowTitle(), Title + QStringLiteral(" - fogli/temp"));
-    }
-
-    // A cancelled dialog or a failed write leaves the title, the flag and the file last written
-    // as they were; a failure says why in one message.
-    void unfinishedSaves_data() {
-        QTest::addColumn<bool>("genera");
-        QTest::addColumn<QString>("target"); // "" cancels
-        QTest::newRow("Genera, cancelled") << true << QString();
-        QTest::newRow("Salva temp., cancelled") << false << QString();
-        QTest::newRow("missing folder") << false << QStringLiteral("nessuna/foglio.xml");
-        QTest::newRow("a folder") << true << QStringLiteral("cartella");
-    }
-    void unfinishedSaves() {
-        QFETCH(bool, genera);
-        QFETCH(QString, target);
-        FakePlatform fake;
-        QVERIFY(QDir(fake.folder.path()).mkdir(QStringLiteral("cartella")));
-        const QString old = fake.file(QStringLiteral("vecchio.xml"));
-        fake.saveNames = {old, target.isEmpty() ? QString() : fake.file(target)};
+        fake.disketteRoot = diskette.path();
+        fake.answers = {QMessageBox::Yes};
+        fake.saveNames = {fake.file("vecchio.xml"), target.isEmpty() ? "" : fake.file(target)};
+        QVERIFY(QDir(fake.folder.path()).mkdir("fogli"));
         const auto w = openWindow(fake);
         fixture::fillFullSheet(w->sheet());
         QVERIFY(w->ScriviFileXml(false));
-        const QByteArray saved = contents(old);
-        clickControl(*w, text1(27));
-        QTest::keyClicks(w->widgetFor(text1(27)), QStringLiteral("9"));
+        clickControl(*w, si(0)); // an edit that leaves the sheet as it was
+        clickControl(*w, si(0));
         QVERIFY(!w->sheet().NessunaModifica);
+        fake.journal.clear();
 
-        QVERIFY(!w->ScriviFileXml(genera));
-        QCOMPARE(fake.journal, QStringList({Save, Save}) +
-                                   (target.isEmpty() ? QStringList() : QStringList{Failure}));
-        QCOMPARE(contents(old), saved);
-        QCOMPARE(filesIn(fake.folder.path()), QStringList({"cartella", "vecchio.xml"}));
-        QCOMPARE(w->windowTitle(), Title + QStringLiteral(" - vecchio.xml"));
-        QVERIFY(!w->sheet().NessunaModifica);
-        QCOMPARE(w->sheet().NomeFileFoglio, old);
-        if (target.isEmpty())
-            return;
-        const FakePlatform::Message& m = fake.messages[0];
-        QCOMPARE(m.buttons, QMessageBox::Ok);
-        QVERIFY2(m.text.startsWith(QStringLiteral("Impossibile scrivere il file \"")) &&
-                     m.text.count(QStringLiteral("\r\n")) == 1,
-                 qPrintable(m.text));
-    }
-
-    // A text the code page cannot hold, or a ">" that would cut the reader's summary short,
-    // stops every write before the dialog, with the box in front.
-    void textsTheFileCannotCarry_data() {
-        QTest::addColumn<bool>("genera");
-        QTest::addColumn<Control>("box");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("page");
-        QTest::newRow("Salva temp., signatory") << false << general(10) << "Łukasz Nowak" << 0;
-        QTest::newRow("Genera, indicator") << true << text1(50) << "12,5 中" << 5;
-        QTest::newRow("Salva temp., \">\"") << false << text1(43) << "1>2" << 5;
-    }
-    void textsTheFileCannotCarry() {
-        QFETCH(bool, genera);
-        QFETCH(Control, box);
-        QFETCH(QString, text);
-        QFETCH(int, page);
-        FakePlatform fake;
-        fake.saveNames = {fake.file(QStringLiteral("foglio.xml"))};
-        const auto w = openWindow(fake);
-        fixture::fillFullSheet(w->sheet());
-        w->sheet().setText(box, text);
-        w->showPage(7);
-        QVERIFY(!w->ScriviFileXml(genera));
-        QCOMPARE(fake.journal, QStringList{Stop});
-        QCOMPARE(fake.messages[0].icon, QMessageBox::Critical);
-        QCOMPARE(w->focusWidget(), w->widgetFor(box));
-        QCOMPARE(w->currentPage(), page);
-        QVERIFY(filesIn(fake.folder.path()).isEmpty());
-    }
-
-    // Leaving with Yes writes the sheet and ends; a write that cannot be done keeps the program
-    // open with its edits, and a later "Genera" checks again.
-    void leavingSaves_data() {
-        QTest::addColumn<Way>("way");
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<QString>("text"); // of box 0
-        QTest::addColumn<QStringList>("journal");
-        for (Way way : {Way::EsciButton, Way::EsciMenu, Way::CloseBox}) {
-            const char* name = way == Way::EsciButton ? "Esci"
-                               : way == Way::EsciMenu ? "menu Esci"
-                                                      : "close box";
-            QTest::addRow("%s, written", name)
-                << way << "foglio.xml"
-                << "Alfa S.p.A." << QStringList{Question, Save, Exit};
-            QTest::addRow("%s, into a missing folder", name)
-                << way << "no/foglio.xml"
-                << "Alfa S.p.A." << QStringList{Question, Save, Failure};
-            QTest::addRow("%s, unwritable text", name) << way << "foglio.xml"
-                                                       << "Alfa ☃" << QStringList{Question, Stop};
-        }
-    }
-    void leavingSaves() {
-        QFETCH(Way, way);
-        QFETCH(QString, target);
-        QFETCH(QString, text);
-        QFETCH(QStringList, journal);
-        FakePlatform fake;
-        fake.answers = {QMessageBox::Yes};
-        fake.saveNames = {fake.file(target)};
-        const auto w = openWindow(fake);
-        fixture::fillWorkedExample(w->sheet());
-        w->sheet().setText(general(0), text);
-
-        if (way == Way::CloseBox)
+        if (command < 0)
             w->close();
-        else if (way == Way::EsciButton)
-            click(w->widgetFor(button(4)));
         else
-            trigger(*w, "MENU_ESCI");
+            click(w->widgetFor(button(command)));
         QCOMPARE(fake.journal, journal);
-        if (journal.last() == Exit) {
-            QCOMPARE(contents(fake.file(target)),
-                     fixture::readData(QStringLiteral("worked_example.xml")));
-            return;
-        }
-        QVERIFY(filesIn(fake.folder.path()).isEmpty());
-        QVERIFY(!w->sheet().NessunaModifica && !w->sheet().UscitaRichiesta);
-        QCOMPARE(w->sheet().general(0), text);
+        const FakePlatform::Message m = fake.messages.value(fake.messages.size() - 1);
+        QVERIFY2(message.isEmpty() || (m.text.startsWith(message) && m.buttons == QMessageBox::Ok),
+                 qPrintable(m.text));
+        const QByteArray full = fixture::readData(QStringLiteral("full_sheet.xml"));
+        QCOMPARE(contents(fake.file("vecchio.xml")), full);
+        const QString file = written ? target : QStringLiteral("vecchio.xml");
+        QCOMPARE(contents(fake.file(file)), full);
+        QCOMPARE(w->windowTitle(), Title + " - " + file);
+        QCOMPARE(w->sheet().NomeFileFoglio, journal.contains(Open) ? "" : fake.file(file));
+        QCOMPARE(w->sheet().NessunaModifica, written);
+        QVERIFY(written || !w->sheet().UscitaRichiesta); // a later "Genera" checks again
+        const bool copied = command == 3 && drive == Platform::Diskette::Ready;
+        QCOMPARE(contents(diskette.filePath("foglio.xml")), copied ? full : "(missing)");
     }
 
-    // "Leggi" fills the window from a file: the texts with their accents, the ticked boxes,
-    // also two in one row and greyed boxes that only a file can set.
-    void readingShowsTheFile() {
-        FakePlatform fake;
-        QVERIFY(!naAvailable(0)); // its "N/A" is greyed
-        QFile file(fake.file(QStringLiteral("letto.xml")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(fixture::readData(QStringLiteral("full_sheet.xml"))
-                       .replace("\r\n</RIEPILOGO_FINALE>",
-                                "\r\n0 - N/A\r\n1 - Si\r\n45 - 7\r\n</RIEPILOGO_FINALE>"));
-        file.close();
-        fake.openNames = {file.fileName(), fixture::dataPath(QStringLiteral("day_only.xml"))};
-        fake.answers = {QMessageBox::No};
-        const auto w = openWindow(fake);
-        clickControl(*w, si(3));
-
-        click(w->widgetFor(button(2)));
-        QCOMPARE(fake.journal, QStringList({Question, Open}));
-        const FakePlatform::FileDialog& dialog = fake.openDialogs[0];
-        QCOMPARE(dialog.filter, QStringLiteral("Xml File (*.xml)"));
-        QCOMPARE(dialog.folder, fake.folder.path());
-        QCOMPARE(w->windowTitle(), Title + QStringLiteral(" - letto.xml"));
-        QVERIFY(w->sheet().NessunaModifica && !w->sheet().CaricamentoInCorso);
-        QCOMPARE(w->sheet().NomeFileFoglio, file.fileName());
-        QCOMPARE(widgetDifference(*w), QString());
-        QCOMPARE(w->textBox(general(0))->text(),
-                 QStringLiteral("Società Perù Costruzioni - Forlì S.p.A."));
-        QVERIFY(w->checkBox(si(1))->isChecked() && w->checkBox(no(1))->isChecked());
-        QVERIFY(w->checkBox(na(0))->isChecked() && !w->checkBox(na(0))->isEnabled());
-        QVERIFY(w->textBox(text1(45))->text() == "7" && w->textBox(text1(45))->isReadOnly());
-        QVERIFY(w->checkBox(option(9))->isChecked());
-
-        // A second file replaces the first everywhere, without a question.
-        click(w->widgetFor(button(2)));
-        QCOMPARE(fake.journal.last(), Open);
-        QCOMPARE(w->windowTitle(), Title + QStringLiteral(" - day_only.xml"));
-        QCOMPARE(widgetDifference(*w), QString());
-        QVERIFY(!w->checkBox(si(0))->isChecked() && !w->checkBox(option(9))->isChecked());
-        QCOMPARE(w->textBox(general(2))->text(), QStringLiteral("31"));
-    }
-
-    // A file that cannot be read: a missing one leaves the sheet as it was; a malformed one is
-    // read up to the line named in the message. The title keeps its file either way.
-    void readingFailures_data() {
-        QTest::addColumn<QByteArray>("bytes"); // empty: no such file
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("missing") << QByteArray() << "Errore"
+    // "Leggi" after No to the question: a sheet file fills the window, names itself in the title
+    // and leaves no unsaved edit. A missing file leaves the sheet untouched; a malformed one is
+    // read up to the line named in the message. Either way the title keeps its file and the edits
+    // stay unsaved.
+    void reading_data() {
+        QTest::addColumn<QByteArray>("bytes"); // none: no such file
+        QTest::addColumn<QString>("name");     // of box 0 afterwards
+        QTest::addColumn<QString>("message");  // how it starts; none when the file is read
+        QTest::newRow("sheet file") << fixture::readData(QStringLiteral("full_sheet.xml"))
+                                    << "Società Perù Costruzioni - Forlì S.p.A." << QString();
+        QTest::newRow("missing") << QByteArray() << ""
                                  << "ATTENZIONE: impossibile aprire il file.\r\nVerificare che il "
                                     "nome del file sia corretto e che abbia\r\nun'estenzione "
                                     "\"xml.\" Operazione annullata!!!";
         QTest::newRow("malformed")
-            << QByteArray("<BODY>\r\n<R>\r\nDATI GENERALI\r\n0 - Beta\r\nQUESTIONARIO\r\n3 - "
-                          "Si\r\nx - Si\r\n4 - Si\r\n")
-            << "Verimoda"
+            << QByteArray("<BODY>\r\n<R>\r\nDATI GENERALI\r\n0 - Beta\r\nQUESTIONARIO\r\n"
+                          "3 - Si\r\nx - Si\r\n4 - Si\r\n")
+            << "Beta"
             << "Errore nel file alla riga 7:";
     }
-    void readingFailures() {
+    void reading() {
         QFETCH(QByteArray, bytes);
-        QFETCH(QString, title);
+        QFETCH(QString, name);
         QFETCH(QString, message);
         FakePlatform fake;
         const QString path = fake.file(QStringLiteral("letto.xml"));
-        if (!bytes.isEmpty()) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-        }
+        QFile file(path);
+        QVERIFY(bytes.isNull() || (file.open(QIODevice::WriteOnly) && file.write(bytes)));
+        file.close();
         fake.saveNames = {fake.file(QStringLiteral("prima.xml"))};
         fake.openNames = {path};
         const auto w = openWindow(fake);
         QVERIFY(w->ScriviFileXml(false));
-        clickControl(*w, no(7));
-
-        trigger(*w, "MENU_LEGGI");
-        QCOMPARE(fake.journal, QStringList({Save, Question})); // Cancel ends the read
+        clickControl(*w, no(3));
+        fake.answers = {QMessageBox::Cancel, QMessageBox::No};
+        click(w->widgetFor(button(2))); // Cancel ends the read
+        QCOMPARE(fake.journal, QStringList({Save, Question}));
         fake.journal.clear();
-        fake.answers = {QMessageBox::No};
-        trigger(*w, "MENU_LEGGI");
-        QCOMPARE(fake.journal, QStringList({Question, Open, QStringLiteral("message ") + title}));
-        const FakePlatform::Message& m = fake.messages.last();
-        QCOMPARE(m.icon, QMessageBox::Critical);
-        QVERIFY2(m.text.startsWith(message), qPrintable(m.text));
-        QCOMPARE(w->windowTitle(), Title + QStringLiteral(" - prima.xml"));
-        QVERIFY(!w->sheet().NessunaModifica && !w->sheet().CaricamentoInCorso);
-        // Missing: untouched. Malformed: cleared, then loaded up to the failing line.
-        QCOMPARE(w->checkBox(no(7))->isChecked(), bytes.isEmpty());
-        QCOMPARE(w->textBox(general(0))->text(), bytes.isEmpty() ? "" : "Beta");
-        QCOMPARE(w->checkBox(si(3))->isChecked(), !bytes.isEmpty());
-        QVERIFY(!w->checkBox(si(4))->isChecked());
-        QCOMPARE(widgetDifference(*w), QString());
-    }
 
-    // Yes to the question saves first; the read goes on only when the save is done, so a save
-    // that does not complete never lets a file replace the edits.
-    void saveBeforeReading_data() {
-        QTest::addColumn<QString>("save"); // "" cancels the save dialog
-        QTest::addColumn<QStringList>("journal");
-        QTest::newRow("saved, open cancelled")
-            << QStringLiteral("salvato.xml") << QStringList({Question, Save, Open});
-        QTest::newRow("save cancelled") << QString() << QStringList({Question, Save});
-        QTest::newRow("save failed")
-            << QStringLiteral("no/salvato.xml") << QStringList({Question, Save, Failure});
-    }
-    void saveBeforeReading() {
-        QFETCH(QString, save);
-        QFETCH(QStringList, journal);
-        FakePlatform fake;
-        fake.answers = {QMessageBox::Yes};
-        fake.saveNames = {save.isEmpty() ? QString() : fake.file(save)};
-        const auto w = openWindow(fake);
-        fixture::fillNegativeIndicator(w->sheet());
         click(w->widgetFor(button(2)));
-        QCOMPARE(fake.journal, journal);
-        QCOMPARE(w->sheet().indicator(42), QStringLiteral("-1500"));
-        const bool saved = journal.contains(Open);
-        QCOMPARE(w->sheet().NessunaModifica, saved);
-        if (saved) {
-            QCOMPARE(w->sheet().NomeFileFoglio, QString());
-            QCOMPARE(contents(fake.file(save)),
-                     fixture::readData(QStringLiteral("negative_indicator.xml")));
-            QCOMPARE(w->windowTitle(), Title + QStringLiteral(" - salvato.xml"));
-        }
+        const bool read = message.isNull();
+        const QString title = bytes.isNull() ? "Errore" : "Verimoda";
+        QCOMPARE(fake.journal, QStringList({Question, Open}) +
+                                   (read ? QStringList() : QStringList{"message " + title}));
+        QCOMPARE(fake.openDialogs[0].filter, QStringLiteral("Xml File (*.xml)"));
+        QCOMPARE(fake.openDialogs[0].folder, fake.folder.path());
+        const FakePlatform::Message m = fake.messages.value(2); // after the questions
+        QVERIFY2(read || (m.text.startsWith(message) && m.icon == QMessageBox::Critical),
+                 qPrintable(m.text));
+        QCOMPARE(w->windowTitle(), Title + (read ? " - letto.xml" : " - prima.xml"));
+        QCOMPARE(w->sheet().NessunaModifica, read);
+        QCOMPARE(w->textBox(general(0))->text(), name);
+        QCOMPARE(w->checkBox(no(3))->isChecked(), bytes.isNull());
+        QCOMPARE(w->checkBox(si(3))->isChecked(), !bytes.isNull());
     }
 };
 
