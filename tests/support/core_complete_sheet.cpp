@@ -1,24 +1,16 @@
 #include "core_complete_sheet.h"
 
+#include <QStringList>
+
 namespace verimoda::test {
 
 void fillCompleteSheet(Sheet& sheet) {
-    const char* const general[GeneralBoxCount] = {
-        "Alfa Costruzioni S.p.A.",
-        "01234567890",
-        "31",
-        "12",
-        "2006",
-        "30",
-        "06",
-        "2006",
-        "Beta Revisione S.p.A.",
-        "09876543210",
-        "Rossi Mario",
-        "RSSMRA70A01H501U",
-    };
+    const QStringList general =
+        QStringLiteral("Alfa Costruzioni S.p.A.|01234567890|31|12|2006|30|06|2006|"
+                       "Beta Revisione S.p.A.|09876543210|Rossi Mario|RSSMRA70A01H501U")
+            .split(u'|');
     for (int i = 0; i < GeneralBoxCount; ++i)
-        sheet.setText({Array::TEXT_GENERALE, i}, QString::fromLatin1(general[i]));
+        sheet.setText({Array::TEXT_GENERALE, i}, general[i]);
     for (int group = 0; group < OptionGroupCount; ++group)
         sheet.setValue({Array::Check_FRAME_GENERALE, optionGroup(group).first}, 1);
     for (int i = 0; i < ItemCount; ++i) {
