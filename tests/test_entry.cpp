@@ -1,0 +1,222 @@
+// Data entry in the core: exclusive answer boxes with their nested handler runs and the loading
+// case, option groups, the keystroke filters typed key by key (box 50 above all, also on texts
+// that typing cannot give), and the checks before generation on a complete sheet with one thing
+// missing or wrong, with the closing dates read strictly as Gregorian day, month and year.
+#include "entry/answers.h"
+#include "entry/checks.h"
+#include "entry/keys.h"
+#include "support/core_complete_sheet.h"
+#include "support/core_controls.h"
+
+#include <QTest>
+
+using namespace verimoda;
+using namespace verimoda::test;
+
+namespace {
+
+// The boxes of a row as "Si No N/A" digits: "010" when only "No" is ticked.
+QString row(const Sheet& s, int i) {
+    return QString::number(s.value(si(i))) + QString::number(s.value(no(i))) +
+           QString::number(s.value(na(i)));
+}
+
+// The verdict of each key typed one by one into a box holding `before` (p passes, r is refused
+// silently, b is refused with a beep), then what the box holds. A passed Backspace removes the
+// last character, a passed control key types nothing.
+QString typed(Control box, const QString& keys, QString before = {}) {
+    QString verdicts;
+    for (QChar key : keys) {
+        const KeyVerdict v = box.array == Array::Text1
+                                 ? Text1_KeyPress(box.index, before, key.unicode())
+                                 : TEXT_GENERALE_KeyPress(box.index, before, key.unicode());
+        verdicts += v == KeyVerdict::Pass ? u'p' : v == KeyVerdict::Refuse ? u'r' : u'b';
+        if (v == KeyVerdict::Pass && key.unicode() == keycode::Backspace)
+            before.chop(1);
+        else if (v == KeyVerdict::Pass && key.unicode() >= 32)
+            before += key;
+    }
+    return verdicts + u' ' + before;
+}
+
+const QString B = QStringLiteral("\b"), Enter = QStringLiteral("\r"),
+              CtrlC = QStringLiteral("\x03"), CtrlV = QStringLiteral("\x16"),
+              CtrlX = QStringLiteral("\x18");
+
+// Edits of a sheet: "g1=text" sets general box 1, "o2-4" unticks option boxes 2 to 4, "r5"
+// empties row 5, "n5" and "a5" answer it "No" and "N/A", "t33" empties indicator box 33.
+void edit(Sheet& s, const QString& e) {
+    const int n = e.mid(1).section(u'=', 0, 0).section(u'-', 0, 0).toInt();
+    if (e[0] == u'g')
+        s.setText(general(n), e.section(u'=', 1));
+    for (int b = n; e[0] == u'o' && b <= e.section(u'-', 1).toInt(); ++b)
+        s.setValue(option(b), 0);
+    for (Array a : {Array::Check_SI, Array::Check_NO, Array::Check_NA})
+        if (e[0] == u'r' || e[0] == u'n' || e[0] == u'a')
+            s.setValue({a, n}, 0);
+    if (e[0] == u'n' || e[0] == u'a')
+        s.setValue({e[0] == u'n' ? Array::Check_NO : Array::Check_NA, n}, 1);
+    if (e[0] == u't')
+        s.setText(text1(n), QString());
+}
+
+// What the checks find on a complete sheet after the edits ("empty": on a fresh sheet instead):
+// "title focus page: message", or nothing when the sheet passes.
+QString check(QStringList edits) {
+    Sheet sheet;
+    if (!edits.removeOne(QStringLiteral("empty")))
+        fillCompleteSheet(sheet);
+    for (const QString& e : edits)
+        edit(sheet, e);
+    const std::optional<Problem> p = ControllaDatiGenerali(sheet);
+    return p ? p->title + u' ' + controlName(p->focus) + u' ' + QString::number(p->page) + ": " +
+                   p->message
+             : QString();
+}
+
+// What the checks find on a problem with the general data, or with an item.
+QString data(const char* focus, const char* phrase) {
+    return "Errore " + QString::fromLatin1(focus) + " 0: Verificare nel riquadro Dati Generali" +
+           QString::fromUtf8(phrase) + "prima di passare alla generazione del file.";
+}
+QString item(Control focus, int page, const QString& heading, const QString& text) {
+    return "Errore " + controlName(focus) + u' ' + QString::number(page) +
+           ": Verificare nel riquadro " + pageCaption(page) + "\r\n<" + heading + "  " + text +
+           ">\r\nprima di passare alla generazione del file.";
+}
+
+} // namespace
+
+class TestEntry : public QObject {
+    Q_OBJECT
+private slots:
+    void answerBoxes() {
+        Sheet s;
+        AnswerRules rules(s);
+        s.setValue(no(5), 1);
+        QVERIFY(!s.NessunaModifica);
+        s.setValue(si(5), 1); // the "No" handler runs inside and must leave "Si" alone
+        QCOMPARE(row(s, 5), u"100");
+        s.setValue(na(5), 1);
+        QCOMPARE(row(s, 5) + RispostaDomanda(s, 5), u"001N/A");
+        s.setValue(na(5), 0); // unticking empties the row
+        QCOMPARE(row(s, 5) + RispostaDomanda(s, 5), u"000");
+
+        // Loading leaves the other boxes alone but still counts as an edit; "No" wins.
+        s.CaricamentoInCorso = true;
+        s.setValue(si(7), 1);
+        s.NessunaModifica = true;
+        s.setValue(no(7), 1);
+        QVERIFY(!s.NessunaModifica);
+        QCOMPARE(row(s, 7) + RispostaDomanda(s, 7), u"110No");
+        s.CaricamentoInCorso = false;
+        s.setValue(na(7), 1);
+        QCOMPARE(row(s, 7), u"001");
+        s.setValue(no(26), 1);
+        QCOMPARE(RispostaDomanda(s, 26), u"Altro");
+        s.NessunaModifica = true;
+        s.setValue(na(7), 1); // no change, no edit
+        QVERIFY(s.NessunaModifica);
+
+        // Option groups: one box each, never an edit.
+        for (int box : {2, 3, 14, 9, 0})
+            s.setValue(option(box), 1);
+        for (int box = 0; box < OptionBoxCount; ++box)
+            QCOMPARE(s.option(box), box == 0 || box == 3 || box == 9 ? 1 : 0);
+        s.setValue(option(9), 0);
+        QCOMPARE(s.option(9) + s.option(14), 0);
+        QVERIFY(s.NessunaModifica);
+    }
+
+    void typing() {
+        QCOMPARE(typed(general(9), "1" + B + CtrlV + CtrlC + Enter + "0123456789a1x"),
+                 u"pprrppppppppppprpb 01234567891");           // a tax code
+        QCOMPARE(typed(general(2), "3/11"), u"prpr 31");       // a day
+        QCOMPARE(typed(general(7), "200x6x"), u"ppprpb 2006"); // a year
+        QCOMPARE(typed(text1(27), "+1.000,5a+-"), u"ppbpppbpbbb +10005");
+        QCOMPARE(typed(text1(42), CtrlC + CtrlV + B + Enter + CtrlX), u"ppppb ");
+        // Box 50: a percentage up to 100 with at most two decimals.
+        QCOMPARE(typed(text1(50), "1000"), u"pppb 100");
+        QCOMPARE(typed(text1(50), "101"), u"ppb 10");
+        QCOMPARE(typed(text1(50), "12,345"), u"pppppb 12,34");
+        QCOMPARE(typed(text1(50), "9,755"), u"ppppb 9,75");
+        QCOMPARE(typed(text1(50), ",.05"), u"bbbp 5");
+        QCOMPARE(typed(text1(50), "12.3,"), u"ppppb 12.3");
+        QCOMPARE(typed(text1(50), "100,5"), u"pppbb 100");
+        QCOMPARE(typed(text1(50), "12," + B + "."), u"ppppp 12.");
+        QCOMPARE(typed(text1(50), "-+a5" + Enter + CtrlC + CtrlV), u"bbbpbbb 5");
+        // Texts that typing from the left does not give: a selection deleted, a paste, a file.
+        QCOMPARE(typed(text1(50), ".", u"1,5"_qs), u"b 1,5");
+        QCOMPARE(typed(text1(50), "0" + B, u"150"_qs), u"bp 15");
+        QCOMPARE(typed(text1(50), "56", u"ab"_qs), u"pb ab5");
+    }
+
+    // The first problem of each stage, and the stages in their order.
+    void completeness() {
+        const char* const taxCode =
+            " che il codice fiscale della società revisionata sia di 11 caratteri ";
+        QCOMPARE(check({"empty"}),
+                 data("TEXT_GENERALE_0", " la denominazione della società revisionata "));
+        QCOMPARE(check({}), QString());
+        QCOMPARE(check({"g1=0123456789"}), data("TEXT_GENERALE_1", taxCode));
+        QCOMPARE(check({"g1=012345678901"}), data("TEXT_GENERALE_1", taxCode));
+        QCOMPARE(
+            check({"g11=RSSMRA70A01H501"}),
+            data("TEXT_GENERALE_11", " che il codice fiscale del firmatario sia di 16 caratteri "));
+        QCOMPARE(check({"o2-4"}),
+                 data("Check_FRAME_GENERALE_2",
+                      " la normativa di riferimento per il bilancio d'esercizio "));
+        QCOMPARE(check({"r0", "o5-8"}),
+                 data("Check_FRAME_GENERALE_5", " la tipologia di società "));
+        QCOMPARE(check({"r5"}), item(si(5), 1, "Giudizio negativo del revisore:",
+                                     "(f) sull'ultima relazione semestrale consolidata"));
+        // Under no heading: the page's caption instead.
+        QCOMPARE(check({"r26"}),
+                 item(si(26), 4, pageCaption(4), "Valuta in cui sono espressi i dati"));
+        QCOMPARE(check({"g5=", "g6=", "g7=", "n3", "a4"}), QString()); // optional, answered
+    }
+
+    // Each question row and each indicator box left empty alone: the problem names it on its
+    // page, or the sheet passes for the boxes that may stay empty.
+    void eachItemLeftEmpty() {
+        const QList<int> mandatory{27, 28, 29, 30, 31, 32, 33, 35, 36, 42};
+        for (int i = 0; i < ItemCount; ++i) {
+            const QString found =
+                check({(isQuestionRow(i) ? u"r"_qs : u"t"_qs) + QString::number(i)});
+            const Control box{isQuestionRow(i) ? Array::Check_SI : Array::Text1, i};
+            const QString named = controlName(box) + u' ' + QString::number(itemPage(i)) + u':';
+            QVERIFY2(isQuestionRow(i) || mandatory.contains(i)
+                         ? found.startsWith("Errore " + named) &&
+                               found.contains("  " + itemText(i) + ">\r\n")
+                         : found.isEmpty(),
+                     qPrintable(found));
+        }
+    }
+
+    // Statutory date in boxes 2-4 and consolidated date in 5-7, and the day box of the date
+    // that fails (-1 when both pass).
+    void dates() {
+        const std::pair<const char16_t*, int> cases[] = {
+            {u"31|04|2006|30|06|2006", 2},     {u"30|04|2006|30|06|2006", -1},
+            {u"5|04|2006|30|06|2006", 2},      {u"29|02|2004|30|06|2006", -1},
+            {u"29|02|2006|30|06|2006", 2},     {u"29|02|1900|30|06|2006", 2},
+            {u"29|02|2000|30|06|2006", -1},    {u"00|01|2006|30|06|2006", 2},
+            {u"12|31|2006|30|06|2006", 2},     {u"01|01|0000|30|06|2006", 2},
+            {u"01|01|２００６|30|06|2006", 2}, {u"|04|2006|30|06|", -1}, // incomplete: skipped
+            {u"31|12|2006|31|06|2006", 5},     {u"31|04|2006|31|06|2006", 2}};
+        for (const auto& [dates, failing] : cases) {
+            Sheet sheet;
+            const QStringList parts = QString::fromUtf16(dates).split(u'|');
+            for (int k = 0; k < 6; ++k)
+                sheet.setText(general(2 + k), parts[k]);
+            const std::optional<Problem> problem = ControllaDate(sheet);
+            QVERIFY2((problem ? problem->focus.index : -1) == failing,
+                     qPrintable(parts.join(u'/')));
+            QVERIFY(!problem || problem->message ==
+                                    u"ATTENZIONE: formato data errato. Operazione annullata!!!");
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(TestEntry)
+#include "test_entry.moc"
