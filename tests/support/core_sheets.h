@@ -18,24 +18,18 @@ QByteArray readData(const QString& name);
 // sheet's file.
 void fillWorkedExample(Sheet& sheet);     // worked_example.xml
 void fillNegativeIndicator(Sheet& sheet); // negative_indicator.xml: box 42 holds "-1500"
-void fillDayOnly(Sheet& sheet);           // day_only.xml: the statutory day box alone
-void fillOptionsOnly(Sheet& sheet);       // options_only.xml: one box per group, no text
 // full_sheet.xml: every general text (every accent, leading blanks, "-", apostrophes), a box of
-// every option group (box 9 among them), every row answered, every indicator box filled.
+// every option group (box 9 among them), every row answered ("Si", "No", "N/A" by turns, "Si"
+// where "N/A" is not available), every indicator box filled.
 void fillFullSheet(Sheet& sheet);
-// The answer fillFullSheet gives a question row: "Si", "No" or "N/A" by turns, "Si" where "N/A"
-// is not available.
-Array fullSheetAnswer(int row);
 
-// The sheets above, and the fresh and the empty sheet, with their files.
+// The sheets above and the others of tests/data (the fresh and the empty sheet, the statutory
+// day alone, option boxes alone), each with its file.
 struct SheetFile {
     const char* file;
     void (*fill)(Sheet&);
 };
 const std::vector<SheetFile>& sheetFiles();
-
-// Empties the sheet, the six "- Non compilare" boxes too (empty_sheet.xml).
-void clearSheet(Sheet& sheet);
 
 // The first difference between two sheets ("Text1 42: \"1\" / \"2\""), or an empty string.
 QString sheetDifference(const Sheet& a, const Sheet& b);

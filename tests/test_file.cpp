@@ -1,0 +1,236 @@
+// The sheet file: the files of tests/data written byte for byte and read back, round trips, the
+// reader's summary rules and its located messages, the texts the file cannot carry, and the safe
+// writing of the file and of its diskette copy.
+#include "entry/answers.h"
+#include "file/reader.h"
+#include "file/writer.h"
+#include "support/core_controls.h"
+#include "support/core_sheets.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+using namespace verimoda;
+using namespace verimoda::test;
+
+namespace {
+
+// A sheet wired to the answer rules, as the window has it.
+struct RuledSheet {
+    Sheet sheet;
+    AnswerRules answers{sheet};
+};
+
+LoadResult load(Sheet& sheet, QByteArray bytes) {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return loadSheet(sheet, buffer);
+}
+
+// A file of the three opening lines and then `lines`.
+QByteArray summary(const QByteArray& lines) {
+    return "<BODY>\r\n<RIEPILOGO_FINALE>\r\nDATI GENERALI\r\n" + lines;
+}
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+}
+
+} // namespace
+
+class TestFile : public QObject {
+    Q_OBJECT
+private slots:
+    // Each sheet writes its file byte for byte; read into a full sheet, the file gives the sheet
+    // back, which writes the same bytes again.
+    void handWrittenFiles_data() {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < int(fixture::sheetFiles().size()); ++i)
+            QTest::newRow(fixture::sheetFiles()[i].file) << i;
+    }
+    void handWrittenFiles() {
+        QFETCH(int, index);
+        const fixture::SheetFile& f = fixture::sheetFiles()[index];
+        const QByteArray bytes = fixture::readData(QString::fromLatin1(f.file));
+        RuledSheet expected, loaded;
+        f.fill(expected.sheet);
+        QVERIFY(sheetFileBytes(expected.sheet) == bytes);
+        if (index == 3) { // the full sheet: "é" comes back as "è", "o'" as "ò"
+            expected.sheet.setText(general(8), u"Revisori è perchè Niccolò S.r.l."_qs);
+            expected.sheet.setText(general(10), u"  ÀÈÉÌÒÙ Rossi d'Amico pò"_qs);
+        }
+        fixture::fillFullSheet(loaded.sheet);
+        loaded.sheet.NessunaModifica = false;
+        QCOMPARE(CaricaFileXml(loaded.sheet, fixture::dataPath(f.file)).message, QString());
+        QCOMPARE(fixture::sheetDifference(loaded.sheet, expected.sheet), QString());
+        QVERIFY(loaded.sheet.NessunaModifica && !loaded.sheet.CaricamentoInCorso);
+        QVERIFY(sheetFileBytes(loaded.sheet) == bytes);
+    }
+
+    // Texts made of the format's own characters come back as they were.
+    void roundTrips() {
+        for (const char16_t* text : {u"  blanks  ", u"-", u" - ", u"F8 - Si", u"QUESTIONARIO",
+                                     u"<CAMPO &", u"ÀÈÉÌÒÙ € l'Aquila", u"--1", u"1.234,5 "}) {
+            RuledSheet s, loaded;
+            for (Control c : {general(0), general(11), text1(27), text1(50)})
+                s.sheet.setText(c, QString::fromUtf16(text));
+            QCOMPARE(load(loaded.sheet, sheetFileBytes(s.sheet)).message, QString());
+            QCOMPARE(fixture::sheetDifference(loaded.sheet, s.sheet), QString());
+        }
+    }
+
+    void summaryRules() {
+        RuledSheet s;
+        QList<bool> loading;
+        connect(&s.sheet, &Sheet::valueChanged, [&] { loading << s.sheet.CaricamentoInCorso; });
+        QCOMPARE(load(s.sheet, summary("F8 - Tutti\r\nF11 - S&&P/MIB\n\r\nQUESTIONARIO\n0 - Si\r\n"
+                                       "0 - No\r\n26 - Altro\r\n\r\n25 - Euro\r\n24 - forse\r\n"
+                                       "42 -   -3,5 \r\n43 - 1>2\r\n41 - Si\r\n"))
+                     .message,
+                 QString());
+        QVERIFY(s.sheet.option(0) && s.sheet.option(9)); // an unknown caption ticks box 0
+        QCOMPARE(s.sheet.value(si(0)), 1);               // both stay ticked, "No" wins
+        const QStringList answers{RispostaDomanda(s.sheet, 0),  RispostaDomanda(s.sheet, 26),
+                                  RispostaDomanda(s.sheet, 25), RispostaDomanda(s.sheet, 24),
+                                  s.sheet.indicator(42),        RispostaDomanda(s.sheet, 41)};
+        // "Euro" ticks the first box in any row; nothing is read from the line with ">" on.
+        QCOMPARE(answers, (QStringList{"No", "Altro", "Si", "", "  -3,5 ", ""}));
+        QVERIFY(!loading.isEmpty() && !loading.contains(false));
+    }
+
+    // One message naming the line; the flags as before the read; the sheet emptied and holding
+    // what came before that line.
+    void malformedFiles_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("what");
+        const QString noQuestionnaire = u"senza la riga \"QUESTIONARIO\""_qs;
+        const QByteArray line = "1 - " + QByteArray(60, 'a') + "\r\n";
+        const int lines = (10 << 20) / int(line.size());
+        const auto row = [](const char* name, const QByteArray& bytes, int line,
+                            const QString& what) {
+            QTest::newRow(name) << summary("0 - Alfa\r\n" + bytes) << line << what;
+        };
+        QTest::newRow("empty") << QByteArray() << 1 << u"vuoto"_qs;
+        row("no QUESTIONARIO", "1 - QUESTIONARIO\r\n", 5, noQuestionnaire);
+        row("box 12", "12 - x\r\n", 5, u"la casella 12 dei dati generali non esiste"_qs);
+        row("item 85", "QUESTIONARIO\r\n0 - Si\r\n85 - Si", 7, u"l'elemento 85 del"_qs);
+        row("huge item", "QUESTIONARIO\r\n99999999999999999999 - 1", 6,
+            u"l'elemento 999999999999... del"_qs);
+        row("x - Si", "QUESTIONARIO\r\nx - Si\r\n", 6, u"non c'è il numero di un elemento"_qs);
+        row("no dash", "1 12345678901\r\n", 5, u"manca il trattino"_qs);
+        row("over the limit", QByteArray(2 << 20, 'x') + "\r\nQUESTIONARIO", 5, u"troppo lunga"_qs);
+        row("10 MB", line.repeated(lines), 4 + lines, noQuestionnaire);
+    }
+    void malformedFiles() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, line);
+        QFETCH(QString, what);
+        for (bool unchanged : {true, false}) {
+            RuledSheet s;
+            fixture::fillFullSheet(s.sheet);
+            s.sheet.NessunaModifica = unchanged;
+            const LoadResult result = load(s.sheet, bytes);
+            QCOMPARE(result.outcome, LoadResult::Outcome::Failed);
+            QCOMPARE(result.title, u"Verimoda");
+            QVERIFY2(result.message.startsWith(u"Errore nel file alla riga "_qs +
+                                               QString::number(line) + ":\r\n") &&
+                         result.message.contains(what),
+                     qPrintable(result.message));
+            QCOMPARE(s.sheet.NessunaModifica, unchanged);
+            QVERIFY(!s.sheet.CaricamentoInCorso && s.sheet.indicator(27).isEmpty());
+            QCOMPARE(s.sheet.general(0), bytes.isEmpty() ? u""_qs : u"Alfa"_qs);
+        }
+    }
+
+    // No file, a folder or a pipe (which could block for ever): the sheet and its flags untouched.
+    void filesThatCannotBeOpened() {
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath(u"pipe.xml"_qs);
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        for (const QString& path : {dir.filePath(u"absent.xml"_qs), dir.path(), fifo}) {
+            Sheet s;
+            s.setText(text1(30), u"5"_qs);
+            s.NessunaModifica = false;
+            QCOMPARE(CaricaFileXml(s, path).outcome, LoadResult::Outcome::Missing);
+            QVERIFY(s.indicator(30) == u"5" && !s.NessunaModifica && !s.CaricamentoInCorso);
+        }
+    }
+
+    // Stopped before anything is written, named with its page and box, the focus there.
+    void textsTheFileCannotCarry() {
+        const std::tuple<Control, const char16_t*, int, QString> cases[] = {
+            {general(6), u"0中", 0, generalCaption(3)}, // a month box names its date
+            {general(10), u"Rossi\nMario", 0, generalCaption(6)},
+            {text1(60), u"12😀", 6, itemText(60)},
+            {text1(42), u"12>3", 4, itemText(42)}, // would end the summary early
+        };
+        for (const auto& [box, text, page, named] : cases) {
+            Sheet sheet;
+            fixture::fillFullSheet(sheet);          // accents, "&", "'" and "-" are all fine
+            sheet.setText(general(8), u"a > b"_qs); // and ">" in a general text
+            QVERIFY(!checkFileTexts(sheet));
+            sheet.setText(box, QString::fromUtf16(text));
+            const Problem problem = checkFileTexts(sheet).value();
+            QVERIFY(problem.focus == box && problem.page == page);
+            QVERIFY2(problem.message.startsWith("Verificare nel riquadro " + pageCaption(page) +
+                                                "\r\n<" + named + ">\r\n"),
+                     qPrintable(problem.message));
+        }
+        Sheet sheet; // the first in keyboard order
+        sheet.setText(text1(27), u"1>"_qs);
+        sheet.setText(general(11), u"ł"_qs);
+        QCOMPARE(checkFileTexts(sheet).value().message,
+                 u"Verificare nel riquadro Dati Generali\r\n<Codice Fiscale del firmatario>\r\n"
+                 u"il carattere \"ł\" non può essere scritto nel file: correggere il testo prima "
+                 u"di salvare il file.");
+    }
+
+    // A disk that fills up halfway (a file size limit fails the write like a full disk) leaves
+    // the old file as it was, and no other file.
+    void failedSaveKeepsTheOldFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"foglio.xml"_qs);
+        QVERIFY(!saveSheetFile(path, "first") && !saveSheetFile(path, "old sheet"));
+        rlimit old{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = old;
+        small.rlim_cur = 1024;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        const QString error = saveSheetFile(path, QByteArray(64 * 1024, 'x')).value_or(QString());
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
+        QVERIFY2(error.contains(u"disco potrebbe essere pieno"), qPrintable(error));
+        QCOMPARE(contents(path), "old sheet");
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"foglio.xml"_qs});
+    }
+
+    // The name in the title and on the diskette: relative inside the program folder, else bare.
+    void fileNames() {
+        QCOMPARE(relativeFileName(u"/opt/vm/fogli/a.xml"_qs, u"/opt/vm/"_qs), u"fogli/a.xml");
+        QCOMPARE(relativeFileName(u"/opt/vm2/a.xml"_qs, u"/opt/vm"_qs), u"a.xml");
+
+        QTemporaryDir dir, diskette;
+        const QString path = dir.filePath(u"sub/foglio.xml"_qs);
+        QVERIFY(QDir(dir.path()).mkdir(u"sub"_qs));
+        QVERIFY(!saveSheetFile(path, "sheet"));
+        QVERIFY(!saveSheetFile(diskette.filePath(u"foglio.xml"_qs), "older"));
+        QVERIFY(!copyToDiskette(path, diskette.path())); // to the root, replacing the older one
+        QCOMPARE(contents(diskette.filePath(u"foglio.xml"_qs)), "sheet");
+        // No drive folder at all must not put the copy in the current folder.
+        QVERIFY(QDir::setCurrent(dir.path()));
+        QVERIFY(copyToDiskette(path, QString()));
+        QVERIFY(!QFile::exists(dir.filePath(u"foglio.xml"_qs)));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestFile)
+#include "test_file.moc"
