@@ -22,21 +22,6 @@ std::vector<PrintedLine> PrintLog::onPage(int page) const {
     return result;
 }
 
-QString PrintLog::readPage(int page) const {
-    QStringList texts;
-    for (const PrintedLine& l : onPage(page))
-        if (!l.filler())
-            texts << l.text;
-    return texts.join(u' ').simplified();
-}
-
-const PrintedLine* PrintLog::find(const QString& text) const {
-    for (const PrintedLine& l : lines)
-        if (l.text == text)
-            return &l;
-    return nullptr;
-}
-
 float RecordingPrinter::measure(const QString& text) const {
     const qsizetype spaces = text.count(u' ');
     return float(text.size() - spaces) * charWidth(fontSize(), bold()) +

@@ -29,10 +29,6 @@ public:
     // Records a line that `printer` is about to print at its current place.
     void add(const Printer& printer, const QString& text, float width, float height);
     std::vector<PrintedLine> onPage(int page) const;
-    // The lines of a page in order, leaders and rules left out, joined by single blanks.
-    QString readPage(int page) const;
-    // The first line with exactly this text, or nullptr.
-    const PrintedLine* find(const QString& text) const;
 };
 
 // Fixed metrics, in print units at 10 points (scaled with the size): every character 1.5 wide in
