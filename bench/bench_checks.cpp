@@ -2,9 +2,7 @@
 // sheet, which walks every stage to the end: median and spread of many runs.
 #include "entry/checks.h"
 #include "figure.h"
-
-// The bench links only the program's libraries, so it compiles the tests' complete sheet itself.
-#include "../tests/support/core_complete_sheet.cpp"
+#include "support/core_sheets.h"
 
 #include <algorithm>
 #include <chrono>
@@ -14,7 +12,7 @@
 int main() {
     using Clock = std::chrono::steady_clock;
     verimoda::Sheet sheet;
-    verimoda::test::fillCompleteSheet(sheet);
+    verimoda::fixture::fillFullSheet(sheet);
 
     constexpr int Runs = 20001;
     std::vector<double> micros;

@@ -4,10 +4,7 @@
 #include "figure.h"
 #include "print/layout.h"
 #include "print/qt_printer.h"
-
-// The bench links only the program's libraries, so it compiles the tests' sheets itself.
-#include "../tests/support/core_complete_sheet.cpp"
-#include "../tests/support/core_print_fixtures.cpp"
+#include "support/core_sheets.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -29,7 +26,7 @@ int main(int argc, char* argv[]) {
     const QString file =
         argc > 1 ? QString::fromLocal8Bit(argv[1]) : dir.filePath(QStringLiteral("foglio.pdf"));
     Sheet sheet;
-    test::fillWholeSheet(sheet);
+    fixture::fillFullSheet(sheet);
 
     constexpr int Runs = 21;
     std::vector<double> ms;

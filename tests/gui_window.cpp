@@ -37,29 +37,25 @@ QRect onPage(const Main& w, QWidget* widget) {
     return {widget->mapTo(static_cast<QScrollArea*>(page)->widget(), QPoint(0, 0)), widget->size()};
 }
 
-// The window with every page shown once, as the user would, so that each is laid out.
-std::unique_ptr<Main> openLaidOut(FakePlatform& fake) {
-    auto w = openWindow(fake);
-    for (int p = PageCount - 1; p >= 0; --p) {
-        w->showPage(p);
-        QCoreApplication::processEvents();
-    }
-    return w;
-}
-
 } // namespace
 
 class TestWindow : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { prepareTestApplication(); }
+    // The window with every page shown once, as the user would, so that each is laid out.
+    void initTestCase() {
+        w_ = openWindow(fake_);
+        for (int p = PageCount - 1; p >= 0; --p) {
+            w_->showPage(p);
+            QCoreApplication::processEvents();
+        }
+    }
 
     // On each page the controls, read top to bottom and left to right, take the keyboard
     // positions the catalogue gives the page, in order; each item's text stands beside its
     // control and names it for assistive tools.
     void pagesHoldTheirItemsInOrder() {
-        FakePlatform fake;
-        const auto w = openLaidOut(fake);
+        const Main* w = w_.get();
         QList<std::pair<QRect, int>> seen[PageCount];
         for (int position = 0; position < PositionCount; ++position)
             if (QWidget* c = w->widgetFor(controlAtPosition(position)); pageOf(*w, c) >= 0)
@@ -87,8 +83,7 @@ private slots:
     // No text is cut: wrapped texts have the height of their lines, others their width, and no
     // widget overlaps another or sticks out of its parent; a page too tall for its view scrolls.
     void nothingClipped() {
-        FakePlatform fake;
-        const auto w = openLaidOut(fake);
+        const Main* w = w_.get();
         for (QWidget* widget : w->findChildren<QWidget*>()) {
             const QByteArray name = widget->objectName().toLatin1();
             if (auto* l = qobject_cast<QLabel*>(widget))
@@ -117,14 +112,17 @@ private slots:
 
     // A minimise box, one size only, the face that the printed pages use too.
     void frameAndFace() {
-        FakePlatform fake;
-        const auto w = openWindow(fake);
+        const Main* w = w_.get();
         QCOMPARE(w->maximumSize(), w->minimumSize()); // not resizable
         QCOMPARE(w->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint),
                  Qt::WindowMinimizeButtonHint);
         QCOMPARE(QFontInfo(w->font()).family(), QStringLiteral("Liberation Sans"));
         QCOMPARE(w->checkBox(option(9))->text(), QStringLiteral("S&&P/MIB")); // shows S&P/MIB
     }
+
+private:
+    FakePlatform fake_;
+    std::unique_ptr<Main> w_;
 };
 
 QTEST_MAIN(TestWindow)

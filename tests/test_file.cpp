@@ -38,10 +38,23 @@ QByteArray summary(const QByteArray& lines) {
     return "<BODY>\r\n<RIEPILOGO_FINALE>\r\nDATI GENERALI\r\n" + lines;
 }
 
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+void verifySame(const Sheet& a, const Sheet& b) {
+    for (Control c : fixture::valueControls())
+        QCOMPARE(controlName(c) + '=' + fixture::valueOf(a, c),
+                 controlName(c) + '=' + fixture::valueOf(b, c));
 }
+
+// Each file of tests/data written by hand from the format, and the edits of a fresh sheet that
+// give its sheet (see fixture::edit).
+const std::pair<const char*, const char*> SheetFiles[] = {
+    {"worked_example.xml", "g0=Alfa S.p.A.|g1=12345678901|g2=31|g3=12|g4=2005|o0=1|o3=1|n0"},
+    {"fresh_sheet.xml", ""},
+    {"empty_sheet.xml", "t45|t49|t53|t54|t56|t58"}, // "- Non compilare" emptied too
+    {"full_sheet.xml", "full"},
+    {"negative_indicator.xml", "t42=-1500"},
+    {"day_only.xml", "g2=31"},
+    {"options_only.xml", "o1=1|o3=1|o6=1|o12=1"},
+};
 
 } // namespace
 
@@ -52,24 +65,24 @@ private slots:
     // back, which writes the same bytes again.
     void handWrittenFiles_data() {
         QTest::addColumn<int>("index");
-        for (int i = 0; i < int(fixture::sheetFiles().size()); ++i)
-            QTest::newRow(fixture::sheetFiles()[i].file) << i;
+        for (int i = 0; i < int(std::size(SheetFiles)); ++i)
+            QTest::newRow(SheetFiles[i].first) << i;
     }
     void handWrittenFiles() {
         QFETCH(int, index);
-        const fixture::SheetFile& f = fixture::sheetFiles()[index];
-        const QByteArray bytes = fixture::readData(QString::fromLatin1(f.file));
+        const auto [file, edits] = SheetFiles[index];
+        const QByteArray bytes = fixture::readData(QString::fromLatin1(file));
         RuledSheet expected, loaded;
-        f.fill(expected.sheet);
+        fixture::edit(expected.sheet, QString::fromUtf8(edits));
         QVERIFY(sheetFileBytes(expected.sheet) == bytes);
-        if (f.fill == fixture::fillFullSheet) { // "é" comes back as "è", "o'" as "ò"
+        if (edits == QLatin1String("full")) { // "é" comes back as "è", "o'" as "ò"
             expected.sheet.setText(general(8), u"Revisori è perchè Niccolò S.r.l."_qs);
             expected.sheet.setText(general(10), u"  ÀÈÉÌÒÙ Rossi d'Amico pò"_qs);
         }
         fixture::fillFullSheet(loaded.sheet);
         loaded.sheet.NessunaModifica = false;
-        QCOMPARE(CaricaFileXml(loaded.sheet, fixture::dataPath(f.file)).message, QString());
-        QCOMPARE(fixture::sheetDifference(loaded.sheet, expected.sheet), QString());
+        QCOMPARE(CaricaFileXml(loaded.sheet, fixture::dataPath(file)).message, QString());
+        verifySame(loaded.sheet, expected.sheet);
         QVERIFY(loaded.sheet.NessunaModifica && !loaded.sheet.CaricamentoInCorso);
         QVERIFY(sheetFileBytes(loaded.sheet) == bytes);
     }
@@ -82,7 +95,7 @@ private slots:
             for (Control c : {general(0), general(11), text1(27), text1(50)})
                 s.sheet.setText(c, QString::fromUtf16(text));
             QCOMPARE(load(loaded.sheet, sheetFileBytes(s.sheet)).message, QString());
-            QCOMPARE(fixture::sheetDifference(loaded.sheet, s.sheet), QString());
+            verifySame(loaded.sheet, s.sheet);
         }
     }
 
@@ -111,7 +124,6 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("line");
         QTest::addColumn<QString>("what");
-        const QString noQuestionnaire = u"senza la riga \"QUESTIONARIO\""_qs;
         const QByteArray line = "1 - " + QByteArray(60, 'a') + "\r\n";
         const int lines = (10 << 20) / int(line.size());
         const auto row = [](const char* name, const QByteArray& bytes, int line,
@@ -119,7 +131,6 @@ private slots:
             QTest::newRow(name) << summary("0 - Alfa\r\n" + bytes) << line << what;
         };
         QTest::newRow("empty") << QByteArray() << 1 << u"vuoto"_qs;
-        row("no QUESTIONARIO", "1 - QUESTIONARIO\r\n", 5, noQuestionnaire);
         row("box 12", "12 - x\r\n", 5, u"la casella 12 dei dati generali non esiste"_qs);
         row("item 85", "QUESTIONARIO\r\n0 - Si\r\n85 - Si", 7, u"l'elemento 85 del"_qs);
         row("huge item", "QUESTIONARIO\r\n99999999999999999999 - 1", 6,
@@ -127,7 +138,8 @@ private slots:
         row("x - Si", "QUESTIONARIO\r\nx - Si\r\n", 6, u"non c'è il numero di un elemento"_qs);
         row("no dash", "1 12345678901\r\n", 5, u"manca il trattino"_qs);
         row("over the limit", QByteArray(2 << 20, 'x') + "\r\nQUESTIONARIO", 5, u"troppo lunga"_qs);
-        row("10 MB", line.repeated(lines), 4 + lines, noQuestionnaire);
+        row("10 MB, no QUESTIONARIO", line.repeated(lines), 4 + lines,
+            u"senza la riga \"QUESTIONARIO\""_qs);
     }
     void malformedFiles() {
         QFETCH(QByteArray, bytes);
@@ -166,6 +178,9 @@ private slots:
 
     // Stopped before anything is written, named with its page and box, the focus there.
     void textsTheFileCannotCarry() {
+        Sheet full; // accents, "&", "'" and "-" are all fine, and ">" in a general text
+        fixture::edit(full, u"full|g8=a > b"_qs);
+        QVERIFY(!checkFileTexts(full));
         const std::tuple<Control, const char16_t*, int, QString> cases[] = {
             {general(6), u"0中", 0, generalCaption(3)}, // a month box names its date
             {general(10), u"Rossi\nMario", 0, generalCaption(6)},
@@ -174,9 +189,6 @@ private slots:
         };
         for (const auto& [box, text, page, named] : cases) {
             Sheet sheet;
-            fixture::fillFullSheet(sheet);          // accents, "&", "'" and "-" are all fine
-            sheet.setText(general(8), u"a > b"_qs); // and ">" in a general text
-            QVERIFY(!checkFileTexts(sheet));
             sheet.setText(box, QString::fromUtf16(text));
             const Problem problem = checkFileTexts(sheet).value();
             QVERIFY(problem.focus == box && problem.page == page);
@@ -209,7 +221,7 @@ private slots:
         setrlimit(RLIMIT_FSIZE, &old);
         std::signal(SIGXFSZ, oldHandler);
         QVERIFY2(error.contains(u"disco potrebbe essere pieno"), qPrintable(error));
-        QCOMPARE(contents(path), "old sheet");
+        QCOMPARE(fixture::contents(path), "old sheet");
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"foglio.xml"_qs});
     }
 
@@ -224,7 +236,7 @@ private slots:
         QVERIFY(!saveSheetFile(path, "sheet"));
         QVERIFY(!saveSheetFile(diskette.filePath(u"foglio.xml"_qs), "older"));
         QVERIFY(!copyToDiskette(path, diskette.path())); // to the root, replacing the older one
-        QCOMPARE(contents(diskette.filePath(u"foglio.xml"_qs)), "sheet");
+        QCOMPARE(fixture::contents(diskette.filePath(u"foglio.xml"_qs)), "sheet");
         // No drive folder at all must not put the copy in the current folder.
         QVERIFY(QDir::setCurrent(dir.path()));
         QVERIFY(copyToDiskette(path, QString()));

@@ -5,8 +5,8 @@
 #include "print/layout.h"
 #include "print/wrap.h"
 #include "support/core_controls.h"
-#include "support/core_print_fixtures.h"
 #include "support/core_recording_printer.h"
+#include "support/core_sheets.h"
 
 #include <QTest>
 
@@ -62,10 +62,11 @@ class TestPrint : public QObject {
 private slots:
     void document() {
         Sheet sheet;
-        fillWholeSheet(sheet); // the first box of every group, "S&P/MIB" among them
+        fixture::fillFullSheet(sheet);                  // "S&P/MIB" among the options
         for (int box = 0; box < GeneralBoxCount; ++box) // a partial date and one text
             sheet.setText(general(box), box == 3 ? u"12"_qs : box == 10 ? u"Rossi"_qs : QString());
         sheet.setValue(option(14), 1); // two ticked after a read: the first one counts
+        sheet.setValue(no(4), 0);      // row 4 unanswered
         RecordingPrinter p;
         StampaDocumento(p, sheet);
         QVERIFY(p.log.pages == 6 && p.log.ended);
@@ -75,8 +76,8 @@ private slots:
         verifyAt(first[1], "DATI GENERALI", 5, 15, 12);
         verifyAt(first[2], "Pagina 1 di 6 pagine", Edge - 2 - first[2].width, 15, 10);
         verifyReaches(first[3], 0, Edge);
-        const QStringList values{"",      "", "/12/", "",       "",     "",
-                                 "Rossi", "", "Si",   "127/91", "ind.", "S&P/MIB"};
+        const QStringList values{"",      "", "/12/", "",      "",     "",
+                                 "Rossi", "", "No",   "altro", "ass.", "S&P/MIB"};
         size_t k = 4;
         for (int row = 0; row < GeneralLabelCount; ++row) {
             verifyAt(first[k], generalCaption(row), 0, 25.0f + 6 * float(row), 10);
@@ -103,7 +104,8 @@ private slots:
         }
 
         // Each row: its leader and answer; justified lines W wide, the first line of a long
-        // heading W + 10; item 26 at the left edge, its answer 1 unit short of the edge.
+        // heading W + 10; item 26 at the left edge, its answer 1 unit short of the edge; the
+        // dots of an unanswered row end at the edge.
         int rows = 0, longHeadings = 0;
         for (const PrintedLine& l : p.log.lines) {
             const std::vector<PrintedLine> r = rowOf(p.log, l);
@@ -115,6 +117,9 @@ private slots:
                 longHeadings += l.x == 0;
             } else if (r.size() == 3) {
                 verifyRow(r, l.text == itemText(26) ? Edge - 1 : Edge);
+                ++rows;
+            } else if (r.size() == 2) {
+                QVERIFY(r[1].filler() && r[1].right() == Edge);
                 ++rows;
             }
         }

@@ -1,45 +1,16 @@
 #include "core_sheets.h"
 
-#include "file/reader.h"
-
 #include <QFile>
 
 namespace verimoda::fixture {
-
-namespace {
-
-void setGeneral(Sheet& sheet, int box, const QString& text) {
-    sheet.setText({Array::TEXT_GENERALE, box}, text);
-}
-
-void tick(Sheet& sheet, Array array, int index) {
-    sheet.setValue({array, index}, 1);
-}
-
-} // namespace
 
 QString dataPath(const QString& name) {
     return QStringLiteral(VERIMODA_TEST_DATA "/") + name;
 }
 
-QByteArray readData(const QString& name) {
-    QFile file(dataPath(name));
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("missing test data %s", qPrintable(name));
-    return file.readAll();
-}
-
-void fillWorkedExample(Sheet& sheet) {
-    const char* const texts[] = {"Alfa S.p.A.", "12345678901", "31", "12", "2005"};
-    for (int box = 0; box < 5; ++box)
-        setGeneral(sheet, box, QString::fromLatin1(texts[box]));
-    tick(sheet, Array::Check_FRAME_GENERALE, 0);
-    tick(sheet, Array::Check_FRAME_GENERALE, 3);
-    tick(sheet, Array::Check_NO, 0);
-}
-
-void fillNegativeIndicator(Sheet& sheet) {
-    sheet.setText({Array::Text1, 42}, QStringLiteral("-1500"));
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
 }
 
 void fillFullSheet(Sheet& sheet) {
@@ -49,13 +20,13 @@ void fillFullSheet(Sheet& sheet) {
                            u"  ÀÈÉÌÒÙ Rossi d'Amico po'|RSSMRA70A01H501Z")
             .split(u'|');
     for (int box = 0; box < GeneralBoxCount; ++box)
-        setGeneral(sheet, box, texts[box]);
+        sheet.setText({Array::TEXT_GENERALE, box}, texts[box]);
     for (int box : {1, 4, 7, 9})
-        tick(sheet, Array::Check_FRAME_GENERALE, box);
+        sheet.setValue({Array::Check_FRAME_GENERALE, box}, 1);
     const Array ByTurn[] = {Array::Check_SI, Array::Check_NO, Array::Check_NA};
     for (int i = 0; i < ItemCount; ++i) {
         if (isQuestionRow(i))
-            tick(sheet, i % 3 == 2 && !naAvailable(i) ? Array::Check_SI : ByTurn[i % 3], i);
+            sheet.setValue({i % 3 == 2 && !naAvailable(i) ? Array::Check_SI : ByTurn[i % 3], i}, 1);
         else if (i == 50)
             sheet.setText({Array::Text1, i}, QStringLiteral("12,5"));
         else if (!isNonCompilare(i))
@@ -64,37 +35,39 @@ void fillFullSheet(Sheet& sheet) {
     }
 }
 
-const std::vector<SheetFile>& sheetFiles() {
-    static const std::vector<SheetFile> files = {
-        {"worked_example.xml", fillWorkedExample},
-        {"fresh_sheet.xml", [](Sheet&) {}},
-        {"empty_sheet.xml", SvuotaFoglio}, // every box empty, "- Non compilare" too
-        {"full_sheet.xml", fillFullSheet},
-        {"negative_indicator.xml", fillNegativeIndicator},
-        {"day_only.xml", [](Sheet& s) { setGeneral(s, 2, QStringLiteral("31")); }},
-        {"options_only.xml",
-         [](Sheet& s) {
-             for (int box : {1, 3, 6, 12})
-                 tick(s, Array::Check_FRAME_GENERALE, box);
-         }},
-    };
-    return files;
+void edit(Sheet& sheet, const QString& edits) {
+    for (const QString& e : edits.split(u'|', Qt::SkipEmptyParts)) {
+        const int n = e.mid(1).section(u'=', 0, 0).toInt();
+        const QString value = e.section(u'=', 1);
+        if (e == u"full")
+            fillFullSheet(sheet);
+        else if (e[0] == u'g' || e[0] == u't')
+            sheet.setText({e[0] == u'g' ? Array::TEXT_GENERALE : Array::Text1, n}, value);
+        else if (e[0] == u'o')
+            sheet.setValue({Array::Check_FRAME_GENERALE, n}, value.toInt());
+        else // the boxes of a row in turn: only the one named ends ticked
+            for (int k = 1; k <= 3; ++k)
+                sheet.setValue({Array(int(Array::Check_SI) + k - 1), n},
+                               QStringLiteral("rsna").indexOf(e[0]) == k);
+    }
 }
 
-QString sheetDifference(const Sheet& a, const Sheet& b) {
-    for (Array box : {Array::TEXT_GENERALE, Array::Check_FRAME_GENERALE, Array::Check_SI,
-                      Array::Check_NO, Array::Check_NA, Array::Text1})
-        for (int i = 0; i < ItemCount; ++i) {
-            const Control c{box, i};
-            const bool text = box == Array::TEXT_GENERALE || box == Array::Text1;
-            const auto value = [&](const Sheet& s) {
-                return text ? s.text(c) : QString::number(s.value(c));
-            };
-            if (controlExists(c) && value(a) != value(b))
-                return controlName(c) + QStringLiteral(": \"") + value(a) +
-                       QStringLiteral("\" / \"") + value(b) + u'"';
-        }
-    return {};
+const QList<Control>& valueControls() {
+    static const QList<Control> all = [] {
+        QList<Control> found;
+        for (int a = 0; a < int(Array::Command_Function); ++a)
+            for (int i = 0; i < ItemCount; ++i)
+                if (const Control c{Array(a), i}; controlExists(c))
+                    found.append(c);
+        return found;
+    }();
+    return all;
+}
+
+QString valueOf(const Sheet& sheet, Control c) {
+    return c.array == Array::TEXT_GENERALE || c.array == Array::Text1
+               ? sheet.text(c)
+               : QString::number(sheet.value(c));
 }
 
 } // namespace verimoda::fixture

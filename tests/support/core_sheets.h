@@ -1,37 +1,34 @@
-// Sheets the tests fill in, each matching a file in tests/data written from the format, and the
-// helpers to read those files and compare two sheets.
+// The complete sheet the tests fill in, the files of tests/data, and a sheet's values one by one.
 #pragma once
 
 #include "sheet/sheet.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
-
-#include <vector>
 
 namespace verimoda::fixture {
 
 QString dataPath(const QString& name);
-QByteArray readData(const QString& name);
+// A file's bytes, "(missing)" when it cannot be read.
+QByteArray contents(const QString& path);
+inline QByteArray readData(const QString& name) {
+    return contents(dataPath(name));
+}
 
-// Each fills a sheet as it stands when the program starts. The file named after each is the
-// sheet's file.
-void fillWorkedExample(Sheet& sheet);     // worked_example.xml
-void fillNegativeIndicator(Sheet& sheet); // negative_indicator.xml: box 42 holds "-1500"
-// full_sheet.xml: every general text (every accent, leading blanks, "-", apostrophes), a box of
-// every option group (box 9 among them), every row answered ("Si", "No", "N/A" by turns, "Si"
-// where "N/A" is not available), every indicator box filled.
+// The sheet of full_sheet.xml, which passes every check: every general text (every accent,
+// leading blanks, "-", apostrophes), a box of every option group ("S&&P/MIB" among them), every
+// row answered ("Si", "No", "N/A" by turns, "Si" where "N/A" is not available), every indicator
+// box filled, some negative.
 void fillFullSheet(Sheet& sheet);
 
-// The sheets above and the others of tests/data (the fresh and the empty sheet, the statutory
-// day alone, option boxes alone), each with its file.
-struct SheetFile {
-    const char* file;
-    void (*fill)(Sheet&);
-};
-const std::vector<SheetFile>& sheetFiles();
+// Edits a sheet, "|" between two edits: "full" fills it as above, "g1=text" sets general box 1,
+// "t42=-1500" indicator box 42 ("t33" empties it), "o4=0" unticks option box 4, "s5", "n5" and
+// "a5" answer row 5 "Si", "No" and "N/A" alone, "r5" empties it.
+void edit(Sheet& sheet, const QString& edits);
 
-// The first difference between two sheets ("Text1 42: \"1\" / \"2\""), or an empty string.
-QString sheetDifference(const Sheet& a, const Sheet& b);
+// Every control that holds a value, array by array, and its value as text (0 or 1 for a box).
+const QList<Control>& valueControls();
+QString valueOf(const Sheet& sheet, Control c);
 
 } // namespace verimoda::fixture

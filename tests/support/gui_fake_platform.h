@@ -21,6 +21,14 @@
 
 namespace verimoda::test {
 
+// What the journal says of the question, the two file dialogs, a failure, a check that stops a
+// save, and the end of the program.
+inline const QString Question = QStringLiteral("message Warning"),
+                     Save = QStringLiteral("save Salva file"),
+                     Open = QStringLiteral("open Apri file"),
+                     Failure = QStringLiteral("message Verimoda"),
+                     Stop = QStringLiteral("message Errore"), Exit = QStringLiteral("exit");
+
 class FakePlatform : public Platform {
 public:
     // What the user will answer, in order; "" cancels a file dialog.
@@ -49,7 +57,6 @@ public:
         QMessageBox::StandardButtons buttons;
     };
     QList<Message> messages;
-    QList<FileDialog> saveDialogs;
     QList<FileDialog> openDialogs;
     QStringList printOffers; // the file box of each print dialog as it opened
     QList<QPoint> popups;    // where each menu popped up
@@ -67,7 +74,6 @@ public:
         return answers.isEmpty() ? escape : answers.takeFirst();
     }
     QString saveFileName(QWidget*, const FileDialog& dialog) override {
-        saveDialogs.append(dialog);
         journal.append(QLatin1String("save ") + dialog.title);
         return saveNames.isEmpty() ? QString() : saveNames.takeFirst();
     }
