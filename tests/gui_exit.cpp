@@ -44,8 +44,7 @@ private slots:
         fake.answers = {answer};
         fake.saveNames = {stays ? QString() : fake.file(QStringLiteral("foglio.xml"))};
         const auto w = openWindow(fake);
-        if (edited)
-            clickControl(*w, no(3));
+        clickControl(*w, edited ? no(3) : option(1)); // an option box is no edit
 
         if (closeBox)
             QCOMPARE(w->close(), !stays);
@@ -83,13 +82,19 @@ private slots:
         }
     }
 
-    // Only a left click on the icon opens the menu, at the cursor, also with the window
-    // minimised, never while a dialog of a command is open. Without a tray a minimised window
-    // stays on the taskbar (hidden, it could never come back). "Ripristina" brings it back in
-    // normal state.
+    // Only a left click on the icon opens the menu, at the cursor, also with the window hidden,
+    // never while a dialog of a command is open. With a tray, minimising hides the window;
+    // without one it stays minimised on the taskbar, or it could never come back. "Ripristina"
+    // brings it back in normal state.
+    void trayIcon_data() {
+        QTest::addColumn<bool>("tray");
+        QTest::newRow("tray") << true;
+        QTest::newRow("no tray") << false;
+    }
     void trayIcon() {
+        QFETCH(bool, tray);
         FakePlatform fake;
-        fake.tray = false;
+        fake.tray = tray;
         const auto w = openWindow(fake);
         emit w->trayIcon()->activated(QSystemTrayIcon::Context);
         QDialog dialog(w.get());
@@ -101,7 +106,7 @@ private slots:
         w->setWindowState(Qt::WindowMinimized);
         QCoreApplication::processEvents(); // a hide would wait for the state change to be done
         emit w->trayIcon()->activated(QSystemTrayIcon::Trigger);
-        QVERIFY(!w->isHidden() && w->isMinimized());
+        QVERIFY(w->isHidden() == tray && w->isMinimized());
         QCOMPARE(fake.popups, QList<QPoint>{QCursor::pos()});
         w->trayMenu()->actions().first()->trigger(); // "Ripristina"
         QVERIFY(w->isVisible() && !(w->windowState() & Qt::WindowMinimized));

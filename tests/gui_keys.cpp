@@ -83,11 +83,23 @@ private slots:
         QCOMPARE(fake.journal.count("beep"), 1);
     }
 
-    // A full day or month box hands the focus on to the next box of its date. In box 50 a
-    // separator is judged on the text that overwriting a selection or Backspace left.
+    // What a box keeps of the keys typed into it, and the beeps on the way. A full day or month
+    // box hands the focus on to the next box of its date. In box 50 a separator is judged on the
+    // text that overwriting a selection or Backspace left.
     void typing() {
         FakePlatform fake;
         const auto w = openWindow(fake);
+        const std::tuple<Control, const char*, const char*> cases[] = {
+            {general(1), "0123456789a12", "01234567891"}, // the letter silently, then a beep
+            {general(11), "RSSMRA70A01H501ZX", "RSSMRA70A01H501Z"},
+            {text1(30), "-1500-", "-1500"}};
+        for (const auto& [box, keys, kept] : cases) {
+            focusBox(*w, box);
+            type(keys);
+            QCOMPARE(w->sheet().text(box), QLatin1String(kept));
+        }
+        QCOMPARE(fake.journal.count("beep"), 3);
+        fake.journal.clear();
         focusBox(*w, general(5));
         type("3105");
         QCOMPARE(w->sheet().general(5) + '/' + w->sheet().general(6), QStringLiteral("31/05"));
