@@ -5,6 +5,8 @@
 #include "file/reader.h"
 #include "file/writer.h"
 #include "support/core_controls.h"
+#include "support/core_failing_device.h"
+#include "support/core_full_disk.h"
 #include "support/core_sheets.h"
 
 #include <QBuffer>
@@ -12,8 +14,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 using namespace verimoda;
@@ -205,24 +205,55 @@ private slots:
                  u"di salvare il file.");
     }
 
-    // A disk that fills up halfway (a file size limit fails the write like a full disk) leaves
-    // the old file as it was, and no other file.
-    void failedSaveKeepsTheOldFile() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"foglio.xml"_qs);
-        QVERIFY(!saveSheetFile(path, "first") && !saveSheetFile(path, "old sheet"));
-        rlimit old{};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
-        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = old;
-        small.rlim_cur = 1024;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        const QString error = saveSheetFile(path, QByteArray(64 * 1024, 'x')).value_or(QString());
-        setrlimit(RLIMIT_FSIZE, &old);
-        std::signal(SIGXFSZ, oldHandler);
-        QVERIFY2(error.contains(u"disco potrebbe essere pieno"), qPrintable(error));
-        QCOMPARE(fixture::contents(path), "old sheet");
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"foglio.xml"_qs});
+    // A real file system with no room left, or less than the file needs: the sheet file and its
+    // diskette copy alike fail with one message that says so, and leave the old file byte for
+    // byte and no other file.
+    void fullDisk_data() {
+        QTest::addColumn<bool>("diskette");
+        QTest::addColumn<qint64>("freeBytes");
+        for (bool diskette : {false, true})
+            for (qint64 free : {0, 4096})
+                QTest::addRow("%s, %lld bytes free", diskette ? "diskette copy" : "sheet file",
+                              qlonglong(free))
+                    << diskette << free;
+    }
+    void fullDisk() {
+        QFETCH(bool, diskette);
+        QFETCH(qint64, freeBytes);
+        FullDisk disk;
+        if (!disk.skipReason.isEmpty())
+            QSKIP(qPrintable(disk.skipReason));
+        QTemporaryDir program;
+        const QString saved = program.filePath(u"foglio.xml"_qs);
+        const QByteArray full = fixture::readData(u"full_sheet.xml"_qs);
+        QVERIFY(!saveSheetFile(saved, full) && !saveSheetFile(disk.file(u"foglio.xml"_qs), "old"));
+        QVERIFY(disk.fillLeaving(freeBytes));
+        const std::optional<QString> error = diskette
+                                                 ? copyToDiskette(saved, disk.path())
+                                                 : saveSheetFile(disk.file(u"foglio.xml"_qs), full);
+        QVERIFY2(error && error->contains(u"Il disco è pieno"), qPrintable(error.value_or("")));
+        QCOMPARE(fixture::contents(disk.file(u"foglio.xml"_qs)), "old");
+        QCOMPARE(QDir(disk.path()).entryList(QDir::Files), QStringList{u"foglio.xml"_qs});
+    }
+
+    // A source that cannot be read to its end copies nothing to the diskette; a sheet file that
+    // cannot be read to its end is a located failure.
+    void devicesThatFail() {
+        QTemporaryDir diskette;
+        QVERIFY(!saveSheetFile(diskette.filePath(u"foglio.xml"_qs), "older"));
+        FailingDevice source(fixture::readData(u"full_sheet.xml"_qs), 5000);
+        const QString error =
+            copyToDiskette(source, u"foglio.xml"_qs, diskette.path()).value_or(QString());
+        QVERIFY2(error.contains(u"non può essere letto per intero"), qPrintable(error));
+        QCOMPARE(fixture::contents(diskette.filePath(u"foglio.xml"_qs)), "older");
+
+        Sheet sheet;
+        const QByteArray bytes = fixture::readData(u"full_sheet.xml"_qs);
+        FailingDevice file(bytes, 100);
+        const LoadResult result = loadSheet(sheet, file);
+        QVERIFY2(result.line == bytes.left(100).count('\n') + 1 &&
+                     result.message.contains(u"non può essere letto oltre"),
+                 qPrintable(result.message));
     }
 
     // The name in the title and on the diskette: relative inside the program folder, else bare.

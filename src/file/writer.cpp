@@ -2,11 +2,11 @@
 
 #include "entry/answers.h"
 #include "file/codec.h"
+#include "file/save_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace verimoda {
 
@@ -105,38 +105,8 @@ std::optional<QString> unwritableReason(QStringView text, bool indicator) {
     return std::nullopt;
 }
 
-// The Italian reason why a save to `path` failed, looked up after the fact so that the user reads
-// a cause instead of an error code. `opened` tells a file that could not even be created from a
-// write that broke off.
-QString saveFailureReason(const QString& path, const QSaveFile& file, bool opened) {
-    const QFileInfo target(path);
-    const QFileInfo folder(target.absolutePath());
-    if (!folder.exists())
-        return u"La cartella \""_s + QDir::toNativeSeparators(folder.filePath()) +
-               u"\" non esiste."_s;
-    if (!folder.isDir())
-        return u"\""_s + QDir::toNativeSeparators(folder.filePath()) + u"\" non è una cartella."_s;
-    if (target.isDir())
-        return QStringLiteral("Esiste già una cartella con questo nome.");
-    if (target.exists() && !target.isWritable())
-        return QStringLiteral("Il file esistente è protetto da scrittura.");
-    if (!opened)
-        return QStringLiteral("Non è permesso scrivere nella cartella scelta.");
-    if (file.error() == QFileDevice::RenameError)
-        return QStringLiteral("Non è stato possibile sostituire il file esistente.");
-    return QStringLiteral("La scrittura si è interrotta: il disco potrebbe essere pieno.");
-}
-
-// Writes through a temporary file renamed over the target only when complete.
-std::optional<QString> writeAtomically(const QString& path, const QByteArray& bytes,
-                                       const QString& failurePrefix) {
-    QSaveFile file(path);
-    const bool opened = file.open(QIODevice::WriteOnly);
-    if (opened && file.write(bytes) == bytes.size() && file.commit())
-        return std::nullopt;
-    const QString reason = saveFailureReason(path, file, opened);
-    file.cancelWriting();
-    return failurePrefix + CRLF + reason;
+QString disketteFailure(const QString& name, const QString& reason) {
+    return u"Impossibile copiare il file sul dischetto (\""_s + name + u"\")."_s + CRLF + reason;
 }
 
 } // namespace
@@ -303,9 +273,10 @@ std::optional<Problem> checkFileTexts(const Sheet& sheet) {
 }
 
 std::optional<QString> saveSheetFile(const QString& path, const QByteArray& bytes) {
-    return writeAtomically(path, bytes,
-                           u"Impossibile scrivere il file \""_s + QDir::toNativeSeparators(path) +
-                               u"\"."_s);
+    if (const std::optional<QString> reason = saveWholeFile(path, bytes))
+        return u"Impossibile scrivere il file \""_s + QDir::toNativeSeparators(path) + u"\"."_s +
+               CRLF + *reason;
+    return std::nullopt;
 }
 
 QString relativeFileName(const QString& path, const QString& programFolder) {
@@ -319,18 +290,33 @@ QString relativeFileName(const QString& path, const QString& programFolder) {
 }
 
 std::optional<QString> copyToDiskette(const QString& path, const QString& disketteFolder) {
-    const QString name = QFileInfo(path).fileName();
-    const QString prefix = u"Impossibile copiare il file sul dischetto (\""_s + name + u"\")."_s;
-    // An empty folder would mean the current folder, not the diskette.
-    if (disketteFolder.isEmpty() || !QFileInfo(disketteFolder).isDir())
-        return prefix + CRLF + u"L'unità A: non è disponibile."_s;
     QFile source(path);
     if (!source.open(QIODevice::ReadOnly))
-        return prefix + CRLF + u"Il file salvato non può essere letto."_s;
-    const QByteArray bytes = source.readAll();
-    if (source.error() != QFileDevice::NoError)
-        return prefix + CRLF + u"Il file salvato non può essere letto."_s;
-    return writeAtomically(QDir(disketteFolder).filePath(name), bytes, prefix);
+        return disketteFailure(QFileInfo(path).fileName(),
+                               u"Il file salvato non può essere letto."_s);
+    return copyToDiskette(source, QFileInfo(path).fileName(), disketteFolder);
+}
+
+std::optional<QString> copyToDiskette(QIODevice& source, const QString& name,
+                                      const QString& disketteFolder) {
+    // An empty folder would mean the current folder, not the diskette.
+    if (disketteFolder.isEmpty() || !QFileInfo(disketteFolder).isDir())
+        return disketteFailure(name, u"L'unità A: non è disponibile."_s);
+    QByteArray bytes;
+    char chunk[64 * 1024];
+    for (;;) {
+        const qint64 read = source.read(chunk, sizeof chunk);
+        if (read < 0)
+            return disketteFailure(name, u"Il file salvato non può essere letto per intero: sul "
+                                         u"dischetto non è stato copiato nulla."_s);
+        if (read == 0)
+            break;
+        bytes.append(chunk, read);
+    }
+    if (const std::optional<QString> reason =
+            saveWholeFile(QDir(disketteFolder).filePath(name), bytes))
+        return disketteFailure(name, *reason);
+    return std::nullopt;
 }
 
 } // namespace verimoda

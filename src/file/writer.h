@@ -10,6 +10,8 @@
 
 #include <optional>
 
+class QIODevice;
+
 namespace verimoda {
 
 // Name of general-data field `index` (a caption of LABEL_GENERALE); empty for boxes 3, 4, 6, 7,
@@ -38,16 +40,19 @@ QByteArray sheetFileBytes(const Sheet& sheet);
 // first ">", so every later item would be lost).
 std::optional<Problem> checkFileTexts(const Sheet& sheet);
 
-// Writes the bytes to `path` through a temporary file that replaces the old one only when it is
-// complete. Returns the Italian message of a failure; on failure the old file is untouched.
+// Writes the bytes to `path` in one piece (see save_file.h). Returns the Italian message of a
+// failure; on failure the old file is untouched.
 std::optional<QString> saveSheetFile(const QString& path, const QByteArray& bytes);
 
 // The file's name as the title shows it: the path relative to the program folder for a file
 // inside that folder, the bare file name otherwise.
 QString relativeFileName(const QString& path, const QString& programFolder);
 
-// Copies the file to the root of the diskette under its own name, replacing a file of that name.
-// Returns the Italian message of a failure.
+// Copies the file to the root of the diskette under its own name, replacing a file of that name
+// in one piece. Returns the Italian message of a failure.
 std::optional<QString> copyToDiskette(const QString& path, const QString& disketteFolder);
+// The same from an open device: what cannot be read to its end is not copied at all.
+std::optional<QString> copyToDiskette(QIODevice& source, const QString& name,
+                                      const QString& disketteFolder);
 
 } // namespace verimoda

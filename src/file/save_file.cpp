@@ -1,0 +1,98 @@
+#include "file/save_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+namespace verimoda {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Whether the folder's file system has less room than `needed` bytes (as the failing write may
+// have left errno changed by Qt, the disk is asked again).
+bool lacksRoom(const QString& folder, qint64 needed) {
+    struct statvfs s {};
+    if (::statvfs(QFile::encodeName(folder).constData(), &s) != 0)
+        return false;
+    return qint64(s.f_bavail) * qint64(s.f_frsize) < needed;
+}
+
+bool diskFull(int error) {
+    return error == ENOSPC || error == EDQUOT;
+}
+
+// The name of a replaced file is on the disk only once its folder is: without this a power cut
+// right after the save could bring back the old file, or none.
+bool syncFolder(const QString& folder) {
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    // EINVAL: a file system that cannot sync a folder, where there is nothing more to wait for.
+    const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
+    ::close(fd);
+    return synced;
+}
+
+// Why the file could not even be created, looked up after the fact so that the user reads a cause
+// instead of an error code.
+QString openFailure(const QFileInfo& target, const QFileInfo& folder) {
+    if (!folder.exists())
+        return u"La cartella \""_s + QDir::toNativeSeparators(folder.filePath()) +
+               u"\" non esiste."_s;
+    if (!folder.isDir())
+        return u"\""_s + QDir::toNativeSeparators(folder.filePath()) + u"\" non è una cartella."_s;
+    if (target.isDir())
+        return QStringLiteral("Esiste già una cartella con questo nome.");
+    if (target.exists() && !target.isWritable())
+        return QStringLiteral("Il file esistente è protetto da scrittura.");
+    return QStringLiteral("Non è permesso scrivere nella cartella scelta.");
+}
+
+const QString FullDisk = QStringLiteral(
+    "Il disco è pieno: non c'è spazio per il file. Il file di prima è rimasto com'era.");
+
+} // namespace
+
+std::optional<QString> saveWholeFile(const QString& path, const QByteArray& bytes) {
+    const QFileInfo target(path);
+    const QFileInfo folder(target.absolutePath());
+    QSaveFile file(path);
+    // Unbuffered: a write that does not fit fails here, where it can still stop the save. A
+    // buffered one would fail only at the flush inside commit(), which then renames the cut-short
+    // file over the old one all the same.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        if (diskFull(errno) || lacksRoom(folder.absoluteFilePath(), 1))
+            return FullDisk;
+        return openFailure(target, folder);
+    }
+    errno = 0;
+    const bool written = file.write(bytes) == bytes.size() && file.flush();
+    const int writeError = errno;
+    if (!written) {
+        file.cancelWriting();
+        if (diskFull(writeError) || lacksRoom(folder.absoluteFilePath(), bytes.size()))
+            return FullDisk;
+        return QStringLiteral("La scrittura si è interrotta: il file di prima è rimasto com'era.");
+    }
+    if (!file.commit()) {
+        if (file.error() == QFileDevice::RenameError)
+            return QStringLiteral("Non è stato possibile sostituire il file esistente.");
+        return QStringLiteral("Il file non è stato registrato sul disco: il file di prima è "
+                              "rimasto com'era.");
+    }
+    if (!syncFolder(folder.absoluteFilePath()))
+        return QStringLiteral("Il disco non ha confermato la registrazione del file: salvarlo "
+                              "di nuovo.");
+    return std::nullopt;
+}
+
+} // namespace verimoda
