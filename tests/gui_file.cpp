@@ -1,7 +1,9 @@
 // "Genera", "Salva temp.", the saves of the ways out and "Leggi" on the window, the fake answering
 // the dialogs: what is written in its program folder (against the files in tests/data), what the
 // window says, and what stays as it was when a save or a read does not complete.
+#include "file/writer.h"
 #include "support/core_controls.h"
+#include "support/core_full_disk.h"
 #include "support/core_sheets.h"
 #include "support/gui_window.h"
 
@@ -57,34 +59,46 @@ private slots:
     // Each way to write a sheet that was saved once and edited since, answering Yes to the
     // question of the ways out and of "Leggi". A written file names itself in the title and
     // clears the unsaved edits ("Genera" copies it to a ready diskette, and reports a copy it
-    // could not make); a save that does not complete keeps the title, the file name and the
-    // edits, and the program, and no file replaces them.
+    // could not make); a save that does not complete (a full disk among the causes) keeps the
+    // title, the file name and the edits, and the program, and no file replaces them.
     void saves_data() {
-        QTest::addColumn<int>("command"); // the button
+        QTest::addColumn<int>("command"); // the button, -1 for the close box
         QTest::addColumn<Platform::Diskette>("drive");
         QTest::addColumn<QString>("target"); // "" cancels
         QTest::addColumn<bool>("written");
         QTest::addColumn<QStringList>("journal");
         QTest::addColumn<QString>("message"); // how the last one starts
+        QTest::addColumn<qint64>("full");     // the target or the diskette on a disk with this room
         const auto Absent = Platform::Diskette::Absent, Ready = Platform::Diskette::Ready,
                    NotReady = Platform::Diskette::NotReady;
         QTest::newRow("Salva temp., in a folder, no drive test")
-            << 1 << NotReady << "fogli/temp" << true << QStringList{Save} << "";
+            << 1 << NotReady << "fogli/temp" << true << QStringList{Save} << "" << qint64(-1);
         QTest::newRow("Genera, diskette ready")
-            << 3 << Ready << "foglio.xml" << true << QStringList{Save} << "";
+            << 3 << Ready << "foglio.xml" << true << QStringList{Save} << "" << qint64(-1);
         QTest::newRow("Genera, no diskette drive")
             << 3 << Absent << "foglio.xml" << true << QStringList{Save, Failure}
-            << "Impossibile copiare il file sul dischetto";
+            << "Impossibile copiare il file sul dischetto" << qint64(-1);
         QTest::newRow("Genera, diskette not ready")
             << 3 << NotReady << "foglio.xml" << false << QStringList{Stop}
-            << "Periferica non pronta. Verificare la presenza di un disco nel driver A";
+            << "Periferica non pronta. Verificare la presenza di un disco nel driver A"
+            << qint64(-1);
         QTest::newRow("Esci, missing folder")
             << 4 << Ready << "manca/foglio.xml" << false << QStringList{Question, Save, Failure}
-            << "Impossibile scrivere il file \"";
+            << "Impossibile scrivere il file \"" << qint64(-1);
         QTest::newRow("Leggi, cancelled")
-            << 2 << Ready << "" << false << QStringList{Question, Save} << "";
+            << 2 << Ready << "" << false << QStringList{Question, Save} << "" << qint64(-1);
         QTest::newRow("Leggi, open cancelled")
-            << 2 << Ready << "salvato.xml" << true << QStringList{Question, Save, Open} << "";
+            << 2 << Ready << "salvato.xml" << true << QStringList{Question, Save, Open} << ""
+            << qint64(-1);
+        QTest::newRow("Salva temp., disk full")
+            << 1 << NotReady << "" << false << QStringList{Save, Failure}
+            << "Impossibile scrivere il file \"" << qint64(0);
+        QTest::newRow("close box, disk nearly full")
+            << -1 << Ready << "" << false << QStringList{Question, Save, Failure}
+            << "Impossibile scrivere il file \"" << qint64(4096);
+        QTest::newRow("Genera, diskette full")
+            << 3 << Ready << "foglio.xml" << true << QStringList{Save, Failure}
+            << "Impossibile copiare il file sul dischetto" << qint64(0);
     }
     void saves() {
         QFETCH(int, command);
@@ -93,6 +107,7 @@ private slots:
         QFETCH(bool, written);
         QFETCH(QStringList, journal);
         QFETCH(QString, message);
+        QFETCH(qint64, full);
         FakePlatform fake;
         QTemporaryDir diskette;
         fake.disketteState = drive;
@@ -100,6 +115,18 @@ private slots:
         fake.answers = {QMessageBox::Yes};
         fake.saveNames = {fake.file("vecchio.xml"), target.isEmpty() ? "" : fake.file(target)};
         QVERIFY(QDir(fake.folder.path()).mkdir("fogli"));
+        std::optional<FullDisk> disk;
+        const bool fullDiskette = full >= 0 && command == 3;
+        if (full >= 0) {
+            disk.emplace();
+            if (!disk->skipReason.isEmpty())
+                QSKIP(qPrintable(disk->skipReason));
+            QVERIFY(!saveSheetFile(disk->file("foglio.xml"), "old") && disk->fillLeaving(full));
+            if (fullDiskette)
+                fake.disketteRoot = disk->path();
+            else
+                fake.saveNames.last() = disk->file("foglio.xml");
+        }
         const auto w = openWindow(fake);
         fixture::fillFullSheet(w->sheet());
         QVERIFY(w->ScriviFileXml(false));
@@ -108,21 +135,29 @@ private slots:
         QVERIFY(!w->sheet().NessunaModifica);
         fake.journal.clear();
 
-        click(w->widgetFor(button(command)));
+        if (command < 0)
+            QVERIFY(!w->close());
+        else
+            click(w->widgetFor(button(command)));
         QCOMPARE(fake.journal, journal);
         const FakePlatform::Message m = fake.messages.value(fake.messages.size() - 1);
         QVERIFY2(message.isEmpty() || (m.text.startsWith(message) && m.buttons == QMessageBox::Ok),
                  qPrintable(m.text));
-        const QByteArray full = fixture::readData(QStringLiteral("full_sheet.xml"));
-        QCOMPARE(fixture::contents(fake.file("vecchio.xml")), full);
+        const QByteArray sheet = fixture::readData(QStringLiteral("full_sheet.xml"));
+        QCOMPARE(fixture::contents(fake.file("vecchio.xml")), sheet);
         const QString file = written ? target : QStringLiteral("vecchio.xml");
-        QCOMPARE(fixture::contents(fake.file(file)), full);
+        QCOMPARE(fixture::contents(fake.file(file)), sheet);
         QCOMPARE(w->windowTitle(), applicationTitle() + " - " + file);
         QCOMPARE(w->sheet().NomeFileFoglio, journal.contains(Open) ? "" : fake.file(file));
         QCOMPARE(w->sheet().NessunaModifica, written);
         QVERIFY(written || !w->sheet().UscitaRichiesta); // a later "Genera" checks again
-        const bool copied = command == 3 && drive == Platform::Diskette::Ready;
-        QCOMPARE(fixture::contents(diskette.filePath("foglio.xml")), copied ? full : "(missing)");
+        const bool copied = command == 3 && drive == Platform::Diskette::Ready && !fullDiskette;
+        QCOMPARE(fixture::contents(diskette.filePath("foglio.xml")), copied ? sheet : "(missing)");
+        if (disk) { // one message that says why, the old file as it was
+            QVERIFY2(m.text.contains("Il disco è pieno"), qPrintable(m.text));
+            QCOMPARE(fixture::contents(disk->file("foglio.xml")), "old");
+            QVERIFY(w->isVisible());
+        }
     }
 
     // "Leggi" after No to the question: a sheet file fills the window, names itself in the title
