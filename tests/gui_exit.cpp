@@ -44,7 +44,8 @@ private slots:
         fake.answers = {answer};
         fake.saveNames = {stays ? QString() : fake.file(QStringLiteral("foglio.xml"))};
         const auto w = openWindow(fake);
-        clickControl(*w, edited ? no(3) : option(1)); // an option box is no edit
+        if (edited) // an option box changed is an edit like an answer
+            clickControl(*w, closeBox ? no(3) : option(6));
 
         if (closeBox)
             QCOMPARE(w->close(), !stays);

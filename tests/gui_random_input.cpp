@@ -24,12 +24,11 @@ using fixture::valueControls;
 
 namespace {
 
-// The edits a sheet holds, control by control (an option box is no edit).
+// The edits a sheet holds, control by control.
 QStringList snapshot(const Sheet& sheet) {
     QStringList edits;
     for (Control c : valueControls())
-        edits.append(c.array == Array::Check_FRAME_GENERALE ? QString()
-                                                            : fixture::valueOf(sheet, c));
+        edits.append(fixture::valueOf(sheet, c));
     return edits;
 }
 

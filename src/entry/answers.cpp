@@ -56,7 +56,13 @@ void AnswerRules::Check_NA_Click(int index) {
 
 void AnswerRules::Check_FRAME_GENERALE_Click(int index) {
     const int group = optionGroupOf(index);
-    if (group < 0 || sheet_.option(index) != 1)
+    if (group < 0)
+        return;
+    // The user's change of an option is an edit like any other, or leaving would lose it; the
+    // reader's settings are none.
+    if (!sheet_.CaricamentoInCorso)
+        sheet_.NessunaModifica = false;
+    if (sheet_.option(index) != 1)
         return;
     const OptionGroup& g = optionGroup(group);
     for (int box = g.first; box <= g.last; ++box)
