@@ -59,6 +59,7 @@ private slots:
     // Ctrl+letter is the letter's code minus 64, judged by the box's filter like any key: a
     // refused Ctrl+V pastes nothing, a passing one pastes (the pasted text is not filtered).
     // Keys that type nothing never reach the filter; text composed by an input method does.
+    // Alt+letter types nothing anywhere.
     void shortcutsAndKeysThatTypeNothing() {
         FakePlatform fake;
         const auto w = openWindow(fake);
@@ -80,6 +81,19 @@ private slots:
         for (auto key : {Qt::Key_Escape, Qt::Key_F2, Qt::Key_Left, Qt::Key_Home, Qt::Key_Delete})
             QTest::keyClick(amount, key);
         QCOMPARE(amount->text(), QStringLiteral("2a"));
+        QCOMPARE(fake.journal.count("beep"), 1);
+
+        // Alt with a letter types nothing, not even over a selected name; AltGr types.
+        QLineEdit* name = focusBox(*w, general(0));
+        w->sheet().setText(general(0), QStringLiteral("Alfa"));
+        name->selectAll();
+        for (auto key : {Qt::Key_G, Qt::Key_S, Qt::Key_X})
+            QTest::keyClick(name, key, Qt::AltModifier);
+        QCOMPARE(name->text(), QStringLiteral("Alfa"));
+        name->end(false);
+        QTest::sendKeyEvent(QTest::Click, name, Qt::Key_At, QStringLiteral("@"),
+                            Qt::GroupSwitchModifier);
+        QCOMPARE(w->sheet().general(0), QStringLiteral("Alfa@"));
         QCOMPARE(fake.journal.count("beep"), 1);
     }
 

@@ -487,6 +487,12 @@ bool Main::refuses(KeyVerdict verdict) {
 
 bool Main::boxKeyPress(Control c, QKeyEvent* event) {
     QLineEdit* box = textBox(c);
+    // A letter with Alt is meant for a button or a menu (which the sheet has none of), never as
+    // text: it would replace a selected name. AltGr, which types "@" and "#" on Italian keyboards,
+    // is no Alt here; on platforms that report it as Ctrl+Alt it is left to the filters.
+    const auto held = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+    if (held == Qt::AltModifier && !event->text().isEmpty())
+        return true;
     const QList<int> codes = keyCodes(*event);
     // A read-only box ("- Non compilare") refuses typing by itself, silently like the greyed
     // boxes that ignore clicks; copying and moving the caret still work there.
