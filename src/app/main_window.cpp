@@ -459,8 +459,7 @@ bool Main::focusNextPrevChild(bool next) {
     if (const auto c = controlOf(focus))
         target = nextControl(*c, next);
     else // outside the order: into the page in front, from its start or its end
-        target = next ? firstControlOfPage(currentPage())
-                      : controlAtPosition(lastPositionOfPage(currentPage()));
+        target = next ? firstControlOfPage(currentPage()) : lastControlOfPage(currentPage());
     focusControl(target, next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;
 }
@@ -494,16 +493,14 @@ bool Main::boxKeyPress(Control c, QKeyEvent* event) {
     if (held == Qt::AltModifier && !event->text().isEmpty())
         return true;
     const QList<int> codes = keyCodes(*event);
-    // A read-only box ("- Non compilare") refuses typing by itself, silently like the greyed
-    // boxes that ignore clicks; copying and moving the caret still work there.
-    if (codes.isEmpty() || box->isReadOnly())
+    if (codes.isEmpty())
         return false;
     return refuses(judge(c, box->text(), codes));
 }
 
 void Main::boxInputMethod(Control c, QInputMethodEvent* event) {
     QLineEdit* box = textBox(c);
-    if (event->commitString().isEmpty() || box->isReadOnly())
+    if (event->commitString().isEmpty())
         return;
     // A refused text is dropped; the text being composed still shows.
     if (refuses(judge(c, box->text(), characterCodes(event->commitString()))))

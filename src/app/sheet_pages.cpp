@@ -299,15 +299,9 @@ private:
     QWidget* indicatorBox(QWidget* parent, int item) {
         const Control c{Array::Text1, item};
         QLineEdit* box = newTextBox(parent, c, itemText(item));
-        if (!controlEditable(c)) {
-            // "- Non compilare": keeps its keyboard position, but is read-only and looks greyed.
-            box->setReadOnly(true);
-            QPalette palette = box->palette();
-            for (auto role : {QPalette::Base, QPalette::Text})
-                for (auto group : {QPalette::Active, QPalette::Inactive})
-                    palette.setColor(group, role, palette.color(QPalette::Disabled, role));
-            box->setPalette(palette);
-        }
+        // "- Non compilare": greyed with its "0", out of the keyboard order and deaf to clicks,
+        // like the unavailable "N/A" boxes.
+        box->setEnabled(controlEditable(c));
         return box;
     }
 

@@ -106,8 +106,7 @@ QString shortTitle();             // "Verimoda", the title of failure messages
 // --- Controls and keyboard order --------------------------------------------------------
 
 bool controlExists(Control c);
-// Whether the user may change the control (greyed boxes may not, but they still take the focus
-// where they have a keyboard position).
+// Whether the user may change the control (the greyed boxes may not, and take no focus).
 bool controlEditable(Control c);
 // Page that holds the control, -1 for the command buttons (below the pages).
 int controlPage(Control c);
