@@ -111,12 +111,19 @@ keyboard_for() {
         done
         echo '};'
     } >"$dir/symbols/e2e"
-    xkbcomp -w 0 -I"$dir" - "$DISPLAY" 2>"$E2E_DIR/xkbcomp.log" <<EOF
+    US_KEYBOARD="pc+us+inet(evdev)+e2e(letters)"
+    load_keyboard "$US_KEYBOARD"
+}
+
+# Loads a keyboard map given by its symbols ("pc+it+inet(evdev)" is an Italian keyboard); the
+# program follows the change at once, as it follows a user's.
+load_keyboard() {
+    xkbcomp -w 0 -I"$E2E_DIR/xkb" - "$DISPLAY" 2>"$E2E_DIR/xkbcomp.log" <<EOF
 xkb_keymap {
     xkb_keycodes { include "evdev+aliases(qwerty)" };
     xkb_types { include "complete" };
     xkb_compat { include "complete" };
-    xkb_symbols { include "pc+us+inet(evdev)+e2e(letters)" };
+    xkb_symbols { include "$1" };
     xkb_geometry { include "pc(pc105)" };
 };
 EOF
@@ -193,6 +200,7 @@ window_size() {
 # Keys go to the window that has the keyboard focus, as a user's keys do.
 keys() { xdotool key --delay 5 "$@"; }
 alt() { xdotool keydown Alt_L key --delay 5 "$1" keyup Alt_L; }
+altgr() { xdotool keydown ISO_Level3_Shift key --delay 5 "$1" keyup ISO_Level3_Shift; }
 
 # --- Screenshots ---------------------------------------------------------------------------
 

@@ -338,6 +338,29 @@ step_tray() {
             "($(pixel_difference "$E2E_DIR/now.png" "$E2E_DIR/before-hiding.png") pixels)"
 }
 
+# From "Stampa", on an Italian keyboard: Alt+G, Alt+S and Alt+X type nothing into the company's
+# name (its text selected, as after Tab), AltGr+ò and AltGr+à type "@" and "#" at its end. Saved
+# with "Salva temp.", the name reads so in the file; then the two characters go again.
+step_alt_keys() {
+    local file=$FILES/e2e_alt.xml name
+    tabs 5
+    load_keyboard "pc+it+inet(evdev)" || fail "no Italian keyboard: $(cat "$E2E_DIR/xkbcomp.log")"
+    alt g && alt s && alt x
+    keys End
+    altgr ograve && altgr agrave
+    load_keyboard "$US_KEYBOARD" || fail "the keyboard could not be put back"
+    keys shift+Tab shift+Tab shift+Tab shift+Tab space
+    choose_file "Salva file" "$file"
+    back_in_window
+    wait_until 10 title_is "$MAIN" "$TITLE - $(shown_name "$file")" ||
+        fail "title \"$(window_title "$MAIN")\" after saving e2e_alt.xml"
+    name=$(iconv -f WINDOWS-1252 -t UTF-8 "$file" | sed -n '4p' | tr -d '\r')
+    [ "$name" = "0 - Societa' Peru' Costruzioni - Forli' S.p.A.@#" ] ||
+        fail "the name reads \"$name\" in the file"
+    tabs 4
+    keys End BackSpace BackSpace shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
+}
+
 # From "Stampa": an edit that leaves the sheet as it was (the last "Si" unticked and ticked
 # again), then "Esci". Its question has Italian buttons: "Sì" answers Alt+S, where "Yes" would
 # answer Alt+Y. The sheet is saved and the program ends.
@@ -370,6 +393,7 @@ run_step save "\"Salva temp.\" writes the sheet's file through the save dialog"
 run_step read "\"Leggi\" reads it back after asking about the unsaved edit"
 run_step print "\"Stampa\" prints the six pages to a PDF file through the print dialog"
 run_step tray "minimised, the window hides; the tray icon's menu brings it back"
+run_step alt_keys "on an Italian keyboard Alt+letter types nothing into a name, AltGr+ò types \"@\""
 run_step exit "\"Esci\" asks in Italian about the unsaved edit, saves it and ends the program"
 run_step status "the program ends with status 0" here
 
