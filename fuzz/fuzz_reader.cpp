@@ -1,5 +1,5 @@
-// Any bytes given to the reader end in a loaded sheet or in one located message, and leave the
-// sheet's flags sound.
+// Any bytes given to the reader end in a loaded sheet or in one located message that leaves the
+// sheet as it was, and leave the sheet's flags sound.
 #include "entry/answers.h"
 #include "entry/keys.h"
 #include "file/reader.h"
@@ -21,10 +21,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     buffer.open(QIODevice::ReadOnly);
     const LoadResult result = loadSheet(sheet, buffer);
     const bool loaded = result.outcome == LoadResult::Outcome::Loaded;
+    static const Sheet fresh;
     const bool sound = !sheet.CaricamentoInCorso && sheet.NessunaModifica == loaded &&
                        (loaded ? result.message.isEmpty()
                                : result.outcome == LoadResult::Outcome::Failed && result.line > 0 &&
-                                     !result.message.isEmpty());
+                                     !result.message.isEmpty() && sheet.holdsSameAs(fresh));
     if (!sound)
         std::abort();
     return 0;

@@ -161,9 +161,8 @@ private slots:
     }
 
     // "Leggi" after No to the question: a sheet file fills the window, names itself in the title
-    // and leaves no unsaved edit. A missing file leaves the sheet untouched; a malformed one is
-    // read up to the line named in the message. Either way the title keeps its file and the edits
-    // stay unsaved.
+    // and leaves no unsaved edit. A missing or malformed file (its message names the line) leaves
+    // the sheet, the title, the file name and the unsaved edits as they were.
     void reading_data() {
         QTest::addColumn<QByteArray>("bytes"); // none: no such file
         QTest::addColumn<QString>("name");     // of box 0 afterwards
@@ -177,7 +176,7 @@ private slots:
         QTest::newRow("malformed")
             << QByteArray("<BODY>\r\n<R>\r\nDATI GENERALI\r\n0 - Beta\r\nQUESTIONARIO\r\n"
                           "3 - Si\r\nx - Si\r\n4 - Si\r\n")
-            << "Beta"
+            << ""
             << "Errore nel file alla riga 7:";
     }
     void reading() {
@@ -210,10 +209,11 @@ private slots:
         QVERIFY2(read || (m.text.startsWith(message) && m.icon == QMessageBox::Critical),
                  qPrintable(m.text));
         QCOMPARE(w->windowTitle(), applicationTitle() + (read ? " - letto.xml" : " - prima.xml"));
+        QCOMPARE(w->sheet().NomeFileFoglio, fake.file(read ? "letto.xml" : "prima.xml"));
         QCOMPARE(w->sheet().NessunaModifica, read);
         QCOMPARE(w->textBox(general(0))->text(), name);
-        QCOMPARE(w->checkBox(no(3))->isChecked(), bytes.isNull());
-        QCOMPARE(w->checkBox(si(3))->isChecked(), !bytes.isNull());
+        QCOMPARE(w->checkBox(no(3))->isChecked(), !read);
+        QCOMPARE(w->checkBox(si(3))->isChecked(), read);
         // The dates read in move no focus, as full date boxes do when typed.
         QCOMPARE(QApplication::focusWidget(), w->widgetFor(button(2)));
     }

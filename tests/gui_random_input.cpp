@@ -68,7 +68,10 @@ private slots:
             history_.append(QStringLiteral("step %1: %2 [%3]")
                                 .arg(QString::number(step), action, said.join(", ")));
             const bool saved = said.contains("save Salva file") && !saveName_.isEmpty();
-            const bool read = said.contains("open Apri file") && !openName_.isEmpty();
+            // A read that failed (a message follows the open dialog) is no read: it changes
+            // nothing.
+            const bool read = said.contains("open Apri file") && !openName_.isEmpty() &&
+                              said.last() == "open Apri file";
             // At the end, the tray icon went first, and unsaved edits were offered to the user
             // (the question comes before any other message), then given up or saved.
             const bool asked = said.filter("message ").value(0) == "message Warning";
@@ -250,8 +253,7 @@ private:
             return w.focusWidget()->objectName() + QLatin1String(" has the focus off the page");
 
         // Any change of an answer or a text is an unsaved edit, and only a read or a completed
-        // save clears it; a sheet without unsaved edits holds what was last saved or read (a read
-        // that stopped halfway included: what it left is in its file).
+        // save clears it; a sheet without unsaved edits holds what was last saved or read.
         const QStringList after = snapshot(sheet);
         reads_ += read;
         generateNext_ = read && chance(70);

@@ -21,15 +21,19 @@ void Main::LeggiFileXml() {
         }
     }
 
-    sheet_.NomeFileFoglio =
-        platform_.openFileName(this, sheetFileDialog(QStringLiteral("Apri file")));
-    if (sheet_.NomeFileFoglio.isEmpty())
+    const QString name = platform_.openFileName(this, sheetFileDialog(QStringLiteral("Apri file")));
+    if (name.isEmpty()) { // cancelled: no file chosen any more
+        sheet_.NomeFileFoglio.clear();
         return;
-    const LoadResult result = CaricaFileXml(sheet_, sheet_.NomeFileFoglio);
-    if (result.outcome == LoadResult::Outcome::Loaded)
-        showFileInTitle(*this, sheet_.NomeFileFoglio);
-    else
+    }
+    const LoadResult result = CaricaFileXml(sheet_, name);
+    if (result.outcome != LoadResult::Outcome::Loaded) {
+        // The sheet, its title and its file name stay as they were.
         showFailure(*this, QMessageBox::Critical, result.title, result.message);
+        return;
+    }
+    sheet_.NomeFileFoglio = name;
+    showFileInTitle(*this, name);
 }
 
 } // namespace verimoda

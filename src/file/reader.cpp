@@ -1,5 +1,6 @@
 #include "file/reader.h"
 
+#include "entry/answers.h"
 #include "file/codec.h"
 
 #include <QFile>
@@ -125,10 +126,9 @@ LoadResult failed(QString message, qint64 line) {
 }
 
 LoadResult lineFailure(const LineError& error) {
-    return failed(
-        u"Errore nel file alla riga "_s + QString::number(error.line) + u':' + CRLF + error.what +
-            CRLF + u"Lettura interrotta: il foglio contiene solo i dati delle righe precedenti."_s,
-        error.line);
+    return failed(u"Errore nel file alla riga "_s + QString::number(error.line) + u':' + CRLF +
+                      error.what + CRLF + u"Lettura interrotta: il foglio è rimasto com'era."_s,
+                  error.line);
 }
 
 std::optional<LineError> readerFailure(LineReader::Status status, const LineReader& lines) {
@@ -274,16 +274,18 @@ void ImpostaRisposta(Sheet& sheet, int item, const QString& testo) {
 }
 
 LoadResult loadSheet(Sheet& sheet, QIODevice& device) {
-    const bool unchanged = sheet.NessunaModifica;
-    sheet.CaricamentoInCorso = true;
-    SvuotaFoglio(sheet);
+    // The file is read into a sheet of its own, under the same answer rules, and the sheet takes
+    // it only once it was read to its end: a file that fails halfway changes nothing.
+    Sheet read;
+    const AnswerRules rules(read);
+    read.CaricamentoInCorso = true;
+    SvuotaFoglio(read);
     LineReader lines(device);
-    const std::optional<LineError> error = readSummary(sheet, lines);
-    sheet.CaricamentoInCorso = false;
-    if (error) {
-        sheet.NessunaModifica = unchanged;
+    if (const std::optional<LineError> error = readSummary(read, lines))
         return lineFailure(*error);
-    }
+    sheet.CaricamentoInCorso = true;
+    sheet.assign(read);
+    sheet.CaricamentoInCorso = false;
     sheet.NessunaModifica = true;
     return {};
 }

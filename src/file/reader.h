@@ -1,7 +1,8 @@
-// Reading a sheet file back into the sheet. Only the final summary is read: the sheet is cleared,
-// then every summary line sets one text or ticks one box through the sheet, so the change
-// handlers run and see CaricamentoInCorso. The first line that cannot be read ends the read with
-// one message naming that line; what came before it stays loaded.
+// Reading a sheet file back into the sheet. Only the final summary is read: a cleared sheet of
+// the reader's own takes every summary line, one text or one ticked box each, under the answer
+// rules; once the file was read to its end, the window's sheet takes it, its handlers seeing
+// CaricamentoInCorso. The first line that cannot be read ends the read with one message naming
+// that line, and the sheet stays as it was.
 #pragma once
 
 #include "sheet/sheet.h"
@@ -16,7 +17,7 @@ struct LoadResult {
     enum class Outcome {
         Loaded,  // the sheet holds the file; NessunaModifica is True
         Missing, // no such file: the sheet and its flags are untouched
-        Failed,  // a line or the file could not be read; NessunaModifica is as before the read
+        Failed,  // a line or the file could not be read: the sheet and its flags are untouched
     };
     Outcome outcome = Outcome::Loaded;
     QString title;   // of the message: "Errore" for a missing file, "Verimoda" otherwise

@@ -68,4 +68,25 @@ void Sheet::setText(Control c, const QString& text) {
     emit textChanged(c, text);
 }
 
+void Sheet::assign(const Sheet& other) {
+    for (int i = 0; i < OptionBoxCount; ++i)
+        setValue({Array::Check_FRAME_GENERALE, i}, other.options_[i]);
+    for (int i = 0; i < GeneralBoxCount; ++i)
+        setText({Array::TEXT_GENERALE, i}, other.general_[i]);
+    for (int i = 0; i < ItemCount; ++i) {
+        if (isIndicatorBox(i)) {
+            setText({Array::Text1, i}, other.indicators_[i]);
+            continue;
+        }
+        setValue({Array::Check_SI, i}, other.si_[i]);
+        setValue({Array::Check_NO, i}, other.no_[i]);
+        setValue({Array::Check_NA, i}, other.na_[i]);
+    }
+}
+
+bool Sheet::holdsSameAs(const Sheet& other) const {
+    return options_ == other.options_ && si_ == other.si_ && no_ == other.no_ && na_ == other.na_ &&
+           general_ == other.general_ && indicators_ == other.indicators_;
+}
+
 } // namespace verimoda

@@ -32,6 +32,12 @@ public:
     QString indicator(int i) const { return text({Array::Text1, i}); }
     int option(int box) const { return value({Array::Check_FRAME_GENERALE, box}); }
 
+    // Takes every value and text of `other`, each through setValue and setText, so that the
+    // handlers and the window see each change. The flags stay this sheet's own.
+    void assign(const Sheet& other);
+    // Whether both sheets hold the same values and texts (the flags aside).
+    bool holdsSameAs(const Sheet& other) const;
+
     // Program-wide state, living for the whole run.
     bool NessunaModifica = true;     // no edit that was neither read from nor written to a file
     bool UscitaRichiesta = false;    // "Esci" has asked its question and is saving
