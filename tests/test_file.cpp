@@ -182,20 +182,28 @@ private slots:
         Sheet full; // accents, "&", "'" and "-" are all fine, and ">" in a general text
         fixture::edit(full, u"full|g8=a > b"_qs);
         QVERIFY(!checkFileTexts(full));
-        const std::tuple<Control, const char16_t*, int, QString> cases[] = {
-            {general(6), u"0中", 0, generalCaption(3)}, // a month box names its date
-            {general(10), u"Rossi\nMario", 0, generalCaption(6)},
-            {text1(60), u"12😀", 6, itemText(60)},
-            {text1(42), u"12>3", 4, itemText(42)}, // would end the summary early
+        // The longest texts a summary line takes, "0 - " or "42 - " before them.
+        const QString longest(MaxLineLength - 4, u'x'), accents((MaxLineLength - 4) / 2, u'à');
+        const std::tuple<Control, QString, int, QString, QString> cases[] = {
+            // box, text, page, the field named, what the message says of the text
+            {general(6), u"0中"_qs, 0, generalCaption(3), u"\"中\""_qs}, // a date names its field
+            {general(4), u"2006\n"_qs, 0, generalCaption(2), u"va a capo"_qs},
+            {general(5), QString(QChar(0xD83D)), 0, generalCaption(3), u"non valido"_qs},
+            {general(10), u"Rossi\nMario"_qs, 0, generalCaption(6), u"va a capo"_qs},
+            {text1(60), u"12😀"_qs, 6, itemText(60), u"\"😀\""_qs},
+            {text1(42), u"12>3"_qs, 4, itemText(42), u"\">\""_qs}, // would end the summary early
+            {general(0), longest + u'x', 0, generalCaption(0), u"troppo lungo"_qs},
+            {general(0), accents + u'à', 0, generalCaption(0), u"troppo lungo"_qs},
         };
-        for (const auto& [box, text, page, named] : cases) {
+        for (const auto& [box, text, page, named, said] : cases) {
             Sheet sheet;
-            sheet.setText(box, QString::fromUtf16(text));
+            sheet.setText(box, text);
             const Problem problem = checkFileTexts(sheet).value();
             QVERIFY(problem.focus == box && problem.page == page);
             QVERIFY2(problem.message.startsWith("Verificare nel riquadro " + pageCaption(page) +
-                                                "\r\n<" + named + ">\r\n"),
-                     qPrintable(problem.message));
+                                                "\r\n<" + named + ">\r\n") &&
+                         problem.message.contains(said),
+                     qPrintable(problem.message.left(200)));
         }
         Sheet sheet; // the first in keyboard order
         sheet.setText(text1(27), u"1>"_qs);
@@ -204,6 +212,17 @@ private slots:
                  u"Verificare nel riquadro Dati Generali\r\n<Codice Fiscale del firmatario>\r\n"
                  u"il carattere \"ł\" non può essere scritto nel file: correggere il testo prima "
                  u"di salvare il file.");
+
+        // What the check lets through, the reader takes back: the longest lines, CR LF or LF.
+        for (const QString& text : {longest, accents}) {
+            RuledSheet s, loaded;
+            s.sheet.setText(general(0), text);
+            QVERIFY(!checkFileTexts(s.sheet));
+            QByteArray bytes = sheetFileBytes(s.sheet);
+            QCOMPARE(load(loaded.sheet, bytes).message, QString());
+            QCOMPARE(loaded.sheet.general(0), text);
+            QCOMPARE(load(loaded.sheet, bytes.replace("\r\n", "\n")).message, QString());
+        }
     }
 
     // A real file system with no room left, or less than the file needs: the sheet file and its

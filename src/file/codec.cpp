@@ -98,9 +98,27 @@ QString decodeCodePage(QByteArrayView bytes) {
     return decoder(bytes);
 }
 
+namespace {
+
+// A surrogate without its other half: the encoder keeps a lone high one for a next call that
+// never comes, writes it as a substitute byte and raises no error.
+bool hasUnpairedSurrogate(QStringView text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 bool fitsCodePage(QStringView text) {
     if (isAscii(text))
         return true;
+    if (hasUnpairedSurrogate(text))
+        return false;
     // A fresh encoder: its error flag stays set once raised.
     QStringEncoder encoder(CodePage);
     const QByteArray bytes = encoder(text); // the conversion runs here

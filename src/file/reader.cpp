@@ -17,9 +17,6 @@ namespace {
 
 constexpr QLatin1StringView CRLF("\r\n");
 
-// A sheet's lines are a few hundred characters long; a longer line than this cannot come from
-// the program, and the limit keeps the memory of a read bounded whatever the file holds.
-constexpr qsizetype MaxLineLength = 1 << 20;
 constexpr qint64 ChunkSize = 64 * 1024;
 
 // Splits a device into lines, decoding the code page a chunk at a time. A line ends at LF; a CR
@@ -46,7 +43,8 @@ public:
                 carried = true;
                 line = carry_;
             }
-            if (line.size() > MaxLineLength) {
+            // The line end does not count: a CR may be the first half of one.
+            if (line.size() - (line.endsWith(u'\r') ? 1 : 0) > MaxLineLength) {
                 ++number_;
                 return Status::TooLong;
             }

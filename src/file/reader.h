@@ -13,6 +13,11 @@ class QIODevice;
 
 namespace verimoda {
 
+// The longest line the reader takes, in characters without its line end. A sheet's lines are a
+// few hundred characters long; the limit keeps the memory of a read bounded whatever the file
+// holds, and the writer refuses a text whose line would pass it.
+inline constexpr qsizetype MaxLineLength = 1 << 20;
+
 struct LoadResult {
     enum class Outcome {
         Loaded,  // the sheet holds the file; NessunaModifica is True

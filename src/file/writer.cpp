@@ -2,6 +2,7 @@
 
 #include "entry/answers.h"
 #include "file/codec.h"
+#include "file/reader.h"
 #include "file/save_file.h"
 
 #include <QDir>
@@ -93,15 +94,26 @@ Problem fileTextProblem(Control focus, int page, QStringView name, QStringView r
     return {QStringLiteral("Errore"), message, focus, page};
 }
 
-// Why a text cannot go into the file as it is, or nothing.
-std::optional<QString> unwritableReason(QStringView text, bool indicator) {
+// Why a text cannot go into the file as it is, or nothing. `number` is its box or item, which
+// starts its line of the summary.
+std::optional<QString> unwritableReason(const QString& text, bool indicator, int number) {
     if (text.contains(u'\r') || text.contains(u'\n'))
         return QStringLiteral("il testo va a capo, e nel file ogni valore sta su una sola riga");
     const QString character = firstUnwritableCharacter(text);
+    if (character.size() == 1 && character[0].isSurrogate()) // half of a character
+        return QStringLiteral("il testo contiene un carattere non valido");
     if (!character.isEmpty())
         return u"il carattere \""_s + character + u"\" non può essere scritto nel file"_s;
     if (indicator && text.contains(u'>'))
         return QStringLiteral("il valore non può contenere il carattere \">\"");
+    // The line the reader would read back: "<number> - " and the text, accents transliterated
+    // (which at most doubles it).
+    if (2 * text.size() + 8 <= MaxLineLength)
+        return std::nullopt;
+    QString line = QString::number(number) + u" - "_s + text;
+    if (ConvertiAccenti(line).size() > MaxLineLength)
+        return u"il testo è troppo lungo per il file (oltre "_s + QString::number(MaxLineLength) +
+               u" caratteri in una riga)"_s;
     return std::nullopt;
 }
 
@@ -259,14 +271,14 @@ QByteArray sheetFileBytes(const Sheet& sheet) {
 
 std::optional<Problem> checkFileTexts(const Sheet& sheet) {
     for (int box = 0; box < GeneralBoxCount; ++box) {
-        if (const auto reason = unwritableReason(sheet.general(box), false))
+        if (const auto reason = unwritableReason(sheet.general(box), false, box))
             return fileTextProblem({Array::TEXT_GENERALE, box}, 0,
                                    NomeCampoGenerale(fieldOfBox(box)), *reason);
     }
     for (int i = 0; i < ItemCount; ++i) {
         if (!isIndicatorBox(i))
             continue;
-        if (const auto reason = unwritableReason(sheet.indicator(i), true))
+        if (const auto reason = unwritableReason(sheet.indicator(i), true, i))
             return fileTextProblem({Array::Text1, i}, itemPage(i), item(i).text, *reason);
     }
     return std::nullopt;
