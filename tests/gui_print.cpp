@@ -39,6 +39,15 @@ protected:
     }
 };
 
+// What pdftotext (poppler-utils) reads in a PDF file with these arguments.
+QString pdfText(QStringList arguments) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), QStringList{"-enc", "UTF-8"} + arguments << "-");
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
+        qFatal("pdftotext (poppler-utils) is needed");
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
 // The printed page (2-6) that carries item i.
 int printedPage(int i) {
     return i < 24 ? 2 : i < 26 ? 3 : i < 50 ? 4 : i < 67 ? 5 : 6;
@@ -86,12 +95,7 @@ private slots:
             }
         } // the job ends here
 
-        QProcess pdftotext;
-        pdftotext.start(QStringLiteral("pdftotext"),
-                        {"-enc", "UTF-8", printer.outputFileName(), "-"});
-        QVERIFY2(pdftotext.waitForFinished(30000) && pdftotext.exitCode() == 0,
-                 "pdftotext (poppler-utils) is needed");
-        const QStringList pages = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(u'\f');
+        const QStringList pages = pdfText({printer.outputFileName()}).split(u'\f');
         QCOMPARE(pages.size(), 7); // each page ends with a form feed
         QVERIFY(pages[0].contains(QStringLiteral("ARDENZA - VERIMODA v. 2.1")));
         for (int n = 1; n <= 6; ++n)
@@ -101,6 +105,33 @@ private slots:
                 QRegularExpression::escape(itemText(i).simplified()).replace("\\ ", "\\s+") +
                 "\\s*\\.+\\s*" + QRegularExpression::escape(RispostaDomanda(s, i)));
             QVERIFY2(pages[printedPage(i) - 1].contains(row), qPrintable(itemText(i)));
+        }
+
+        // On A4 paper, no word within 5 mm of an edge, where a printer may not print; the
+        // underscore rules, at least as wide as the printed area, run past its right end by less
+        // than one of theirs.
+        const QString boxes = pdfText({"-bbox", printer.outputFileName()});
+        const QRegularExpression page(
+            QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\""));
+        const QRegularExpression word(
+            QStringLiteral("xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
+                           "yMax=\"([\\d.]+)\">([^<]*)<"));
+        const double mm = 72 / 25.4, edge = 5 * mm, underscore = 2.4 * mm;
+        const QStringList printed = boxes.split(QStringLiteral("<page "));
+        QCOMPARE(printed.size(), 7);
+        for (const QString& p : printed.mid(1)) {
+            const auto size = page.match(u"<page "_qs + p);
+            const double width = size.captured(1).toDouble(), height = size.captured(2).toDouble();
+            QVERIFY(qAbs(width - 210 * mm) < 1 && qAbs(height - 297 * mm) < 1);
+            for (auto m = word.globalMatch(p); m.hasNext();) {
+                const auto w = m.next();
+                const double x0 = w.captured(1).toDouble(), y0 = w.captured(2).toDouble(),
+                             x1 = w.captured(3).toDouble(), y1 = w.captured(4).toDouble();
+                const bool rule = w.captured(5).count(u'_') == w.captured(5).size();
+                QVERIFY2(x0 >= edge && y0 >= edge && height - y1 >= edge &&
+                             width - x1 >= (rule ? 6.5 * mm - underscore : edge),
+                         qPrintable(w.captured(5).left(40)));
+            }
         }
     }
 

@@ -147,6 +147,7 @@ private slots:
         const QString exact = // 70 letters and 16 spaces: 164 wide
             (QStringList(16, QStringLiteral("xxxx")) << QStringLiteral("xxxxxx")).join(u' ');
         const QString longWord = QString(90, u'x') + u' ' + words(3);
+        const QString exactWord = QString(82, u'x') + u' ' + words(1);
         // Text, answer, justified lines before the last line, last line.
         const std::tuple<QString, QString, int, QString> cases[] = {
             {exact, "Si", 0, exact},
@@ -155,7 +156,8 @@ private slots:
             {words(23), QString(20, u'9'), 2, words(1)}, // 11 would run under the answer
             {words(23), QString(300, u'9'), 2, words(1)},      // an answer wider than the page
             {QString(400, u'x'), "No", 0, QString(400, u'x')}, // no space at all
-            {longWord, "No", 0, longWord}};                    // a first word too wide
+            {longWord, "No", 0, longWord},                     // a first word too wide
+            {exactWord, "No", 0, exactWord}}; // a first word exactly W wide breaks nowhere
         for (const auto& [text, answer, justifiedLines, lastLine] : cases) {
             RecordingPrinter p;
             Sheet sheet;

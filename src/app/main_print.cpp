@@ -8,7 +8,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPageSize>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 namespace verimoda {
 
@@ -68,6 +70,12 @@ void Main::StampaFoglio() {
     printer.setCreator(applicationTitle());
     // Shown in the dialog's file box; choosing a real printer there drops it.
     printer.setOutputFileName(pdf);
+    // With a default printer the dialog opens on it, with its own paper and margins, the file
+    // still offered beside it; without one, on the PDF file, an A4 page.
+    if (const QString name = QPrinterInfo::defaultPrinterName(); !name.isEmpty())
+        printer.setPrinterName(name);
+    else
+        printer.setPageSize(QPageSize(QPageSize::A4));
     if (!platform_.printDialog(this, printer))
         return; // cancelled: nothing printed, nothing said
     const QString failure = printSheet(printer, sheet_);

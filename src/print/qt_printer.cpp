@@ -6,9 +6,29 @@
 
 namespace verimoda {
 
+namespace {
+
+// A PDF file has no printer to ask: margins like an office printer's, the same on every side, so
+// that the 197 units across an A4 page stay 197 mm and the file prints anywhere uncut.
+constexpr qreal PdfMarginMillimetres = 6.5;
+
+} // namespace
+
+void placeOnPrintableArea(QPrinter& printer) {
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        const qreal m = PdfMarginMillimetres;
+        printer.setPageMargins(QMarginsF(m, m, m, m), QPageLayout::Millimeter);
+    } else {
+        // The margins the printer reports are where it cannot print.
+        const QPageLayout layout = printer.pageLayout();
+        printer.setPageMargins(layout.minimumMargins(), layout.units());
+    }
+    printer.setFullPage(false);
+}
+
 QtPrinter::QtPrinter(QPrinter& printer) : printer_(printer) {
     substituteFonts();
-    printer_.setFullPage(true);
+    placeOnPrintableArea(printer_);
     if (!painter_.begin(&printer_)) {
         const QString file = printer_.outputFileName();
         fail(file.isEmpty() ? QStringLiteral("Impossibile avviare la stampa su \"%1\".")
@@ -32,9 +52,11 @@ void QtPrinter::fail(const QString& message) {
 void QtPrinter::scaleChanged() {
     if (!painter_.isActive())
         return;
-    // The whole paper (the printer is full page) shows the window of the scale, in whole units.
+    // The printable area shows the window of the scale, in whole units; the painter's origin is
+    // its top-left corner (the printer is not full page).
     painter_.setViewTransformEnabled(true);
-    painter_.setViewport(printer_.paperRect(QPrinter::DevicePixel).toRect());
+    painter_.setViewport(
+        QRect(QPoint(0, 0), printer_.pageRect(QPrinter::DevicePixel).size().toSize()));
     painter_.setWindow(QRect(0, 0, qRound(scaleWidth()), qRound(scaleHeight())));
     view_ = painter_.combinedTransform();
     // Drawing happens in device pixels (see draw); the window is only the mapping.

@@ -1,7 +1,8 @@
-// The printer of the program: a QPrinter painted full page, whose user scale maps onto the paper.
-// Widths are measured on the printer's own device (screen metrics differ), and text is drawn at
-// the mapped device point with the view transform off, so that a 10-point font stays 10 points
-// whatever the scale.
+// The printer of the program: a QPrinter whose user scale maps onto the area it can print, the
+// paper inside its margins, never onto the whole paper (where the first and last characters of a
+// line would be cut off). Widths are measured on the printer's own device (screen metrics
+// differ), and text is drawn at the mapped device point with the view transform off, so that a
+// 10-point font stays 10 points whatever the scale.
 #pragma once
 
 #include "print/printer.h"
@@ -16,6 +17,10 @@
 class QPrinter;
 
 namespace verimoda {
+
+// Gives the printer the margins of its printable area: those it reports for a printer, 6.5 mm on
+// every side for a PDF file. QtPrinter does it before it starts the job.
+void placeOnPrintableArea(QPrinter& printer);
 
 class QtPrinter : public Printer {
 public:
