@@ -4,7 +4,7 @@
 set -eu
 
 build="build-essential cmake ninja-build qt6-base-dev qt6-translations-l10n fonts-liberation2"
-test="$build fonts-dejavu-core poppler-utils clang libclang-rt-14-dev xvfb xauth xdotool trayer openbox imagemagick x11-utils"
+test="$build fonts-dejavu-core poppler-utils clang libclang-rt-14-dev xvfb xauth xdotool trayer openbox imagemagick x11-utils cups-daemon cups-client cups-filters"
 
 case "${1:-build}" in
 build) wanted=$build ;;

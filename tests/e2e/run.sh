@@ -12,10 +12,13 @@ E2E_DIR=$(realpath -m "$2")
 DATA=$(realpath "$(dirname "$0")/../data")
 # shellcheck source=tests/e2e/desktop.sh
 . "$(dirname "$0")/desktop.sh"
+# shellcheck source=tests/e2e/cups.sh
+. "$(dirname "$0")/cups.sh"
 
 need_tools Xvfb:xvfb xauth:xauth xdotool:xdotool trayer:trayer openbox:openbox \
     import:imagemagick compare:imagemagick xwininfo:x11-utils xprop:x11-utils \
-    pdfinfo:poppler-utils
+    pdfinfo:poppler-utils pdftotext:poppler-utils cupsd:cups-daemon lpadmin:cups-client \
+    /usr/lib/cups/filter/pdftopdf:cups-filters
 
 TITLE="Ardenza - Verimoda v. 2.1"
 PROGRAM_FOLDER=$(dirname "$PROGRAM")
@@ -305,12 +308,63 @@ step_print() {
     local id
     keys shift+Tab space
     id=$(dialog '^Stampa$') || fail "no print dialog"
-    keys Return
+    settled_shot "$id" "$E2E_DIR/print-dialog-pdf.png"
+    keys End Return
     wait_until 10 gone "$id" || fail "the print dialog stays open"
     back_in_window
     wait_until 20 pdf_has_pages "$PDF" 6 ||
         fail "$(basename "$PDF"): $(pdf_pages "$PDF" || echo no) pages instead of 6"
-    rm -f "$PDF"
+    mv "$PDF" "$E2E_DIR/printed.pdf"
+}
+
+# The words of a PDF in reading order, without the runs of dots and underscores (their length
+# follows the width of the printed area).
+pdf_words() {
+    pdftotext -enc UTF-8 "$1" - | sed -E 's/[._]{2,}/ /g' | tr -s ' \f\n' '\n\n\n' | grep .
+}
+
+# Every word of a PDF from CUPS inside the queue's printable area (its PPD's "left bottom right
+# top" in points), within 0.15 points; the underscore rules may run past its right end by less
+# than one of theirs. Prints the margins found, in millimetres.
+inside_printable_area() {
+    local area
+    area=$(ppd_imageable_area)
+    pdftotext -bbox "$1" - | awk -v area="$area" '
+        BEGIN { split(area, a, " "); mm = 25.4 / 72; l = t = r = b = 1e9 }
+        /<page / { match($0, /height="[0-9.]+"/); h = substr($0, RSTART + 8, RLENGTH - 9) + 0
+                   match($0, /width="[0-9.]+"/); w = substr($0, RSTART + 7, RLENGTH - 8) + 0 }
+        /<word / {
+            split($0, f, "\""); x0 = f[2]; y0 = f[4]; x1 = f[6]; y1 = f[8]
+            word = $0; sub(/.*">/, "", word); sub(/<.*/, "", word)
+            rule = word ~ /^_+$/
+            if (x0 < l) l = x0; if (y0 < t) t = y0; if (h - y1 < b) b = h - y1
+            if (!rule && w - x1 < r) r = w - x1
+            if (x0 < a[1] - 0.15 || y0 < h - a[4] - 0.15 || y1 > h - a[2] + 0.15 ||
+                x1 > a[3] + (rule ? 6.7 : 0.15)) { print "outside: " word; bad = 1 }
+        }
+        END { printf "margins left %.1f mm, right %.1f mm, top %.1f mm, bottom %.1f mm\n",
+                     l * mm, r * mm, t * mm, b * mm; exit bad }'
+}
+
+# From "Stampa": the print dialog lists the test queue (the print system's default); chosen there,
+# the sheet goes through CUPS and comes out of the queue's printer as six pages, every word of
+# the PDF printed before readable, and nothing outside the printable area of the queue's paper.
+step_print_cups() {
+    local id started measured
+    keys space
+    id=$(dialog '^Stampa$') || fail "no print dialog"
+    settled_shot "$id" "$E2E_DIR/print-dialog.png"
+    started=$EPOCHREALTIME
+    keys Home Return
+    wait_until 10 gone "$id" || fail "the print dialog stays open"
+    wait_until 30 pdf_has_pages "$CUPS_OUTPUT" 6 ||
+        fail "the queue printed $(pdf_pages "$CUPS_OUTPUT" || echo no) pages instead of 6"
+    note "    printed through CUPS in $(awk -v a="$started" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.2f s", b - a }')"
+    back_in_window
+    diff <(pdf_words "$E2E_DIR/printed.pdf") <(pdf_words "$CUPS_OUTPUT") >"$E2E_DIR/cups-words.diff" ||
+        fail "the queue's PDF reads otherwise than the PDF file: $(head -n 6 "$E2E_DIR/cups-words.diff")"
+    measured=$(inside_printable_area "$CUPS_OUTPUT") || fail "$measured"
+    note "    $measured"
 }
 
 # Minimising hides the window (no taskbar button either); a left click on the tray icon opens
@@ -382,8 +436,9 @@ step_status() {
 }
 
 start_desktop "${GENERAL[*]}" || exit 1
+start_cups || exit 1
 : >"$STATE"
-start_process "$E2E_DIR/verimoda.log" env QT_QPA_PLATFORM=xcb "$PROGRAM"
+start_process "$E2E_DIR/verimoda.log" env QT_QPA_PLATFORM=xcb CUPS_SERVER="$CUPS_SERVER" "$PROGRAM"
 PROGRAM_PID=$LAST_PID
 
 run_step window "the window opens with its title and its designed size, its icon in the tray"
@@ -392,6 +447,7 @@ run_step fill "a complete sheet filled in by keyboard"
 run_step save "\"Salva temp.\" writes the sheet's file through the save dialog"
 run_step read "\"Leggi\" reads it back after asking about the unsaved edit"
 run_step print "\"Stampa\" prints the six pages to a PDF file through the print dialog"
+run_step print_cups "\"Stampa\" prints the six pages through CUPS on a queue chosen in the dialog"
 run_step tray "minimised, the window hides; the tray icon's menu brings it back"
 run_step alt_keys "on an Italian keyboard Alt+letter types nothing into a name, AltGr+ò types \"@\""
 run_step exit "\"Esci\" asks in Italian about the unsaved edit, saves it and ends the program"
