@@ -25,9 +25,11 @@ $(ASAN)/build.ninja:
 asan: $(ASAN)/build.ninja
 	cmake --build $(ASAN)
 
+# The program's own target alone: tests, benchmarks and the fuzz target are left for `make test`.
 run:
 	@scripts/deps.sh build
-	@$(MAKE) --no-print-directory build
+	@$(MAKE) --no-print-directory $(BUILD)/build.ninja
+	@cmake --build $(BUILD) --target verimoda
 	@scripts/run.sh
 
 test:

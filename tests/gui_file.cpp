@@ -203,7 +203,7 @@ private slots:
         QCOMPARE(fake.journal,
                  QStringList({Question, Open}) +
                      (read ? QStringList() : QStringList{bytes.isNull() ? Stop : Failure}));
-        QCOMPARE(fake.openDialogs[0].filter, QStringLiteral("Xml File (*.xml)"));
+        QCOMPARE(fake.openDialogs[0].filter, QStringLiteral("Xml File (*.xml);;Tutti i file (*)"));
         QCOMPARE(fake.openDialogs[0].folder, fake.folder.path());
         const FakePlatform::Message m = fake.messages.value(2); // after the questions
         QVERIFY2(read || (m.text.startsWith(message) && m.icon == QMessageBox::Critical),

@@ -21,7 +21,10 @@ void Main::LeggiFileXml() {
         }
     }
 
-    const QString name = platform_.openFileName(this, sheetFileDialog(QStringLiteral("Apri file")));
+    Platform::FileDialog dialog = sheetFileDialog(QStringLiteral("Apri file"));
+    // A name saved as typed may have no ".xml": such a file must not look lost.
+    dialog.filter += QLatin1String(";;Tutti i file (*)");
+    const QString name = platform_.openFileName(this, dialog);
     if (name.isEmpty()) { // cancelled: no file chosen any more
         sheet_.NomeFileFoglio.clear();
         return;

@@ -2,6 +2,13 @@
 // tray icon with its menu, and the two ways out. The window mirrors the sheet: a click or a
 // keystroke changes the sheet, and every change of the sheet, whoever made it, shows in the
 // widgets. Dialogs and the end of the program go through the platform.
+//
+// Where each command of Main lives:
+//   main_write.cpp   ScriviFileXml: "Genera" and "Salva temp." (checks, diskette, save dialog)
+//   main_read.cpp    LeggiFileXml: "Leggi" (the question, the open dialog, the sheet read)
+//   main_print.cpp   StampaFoglio: "Stampa" (the print dialog, the six pages)
+//   main_window.cpp  the window itself, the tray icon and its menu, hiding and restoring, the
+//                    ways out (EsciProgramma, the close box), the keyboard and the focus
 #pragma once
 
 #include "app/platform.h"

@@ -25,7 +25,7 @@ std::optional<QString> copyToDrive(Platform& platform, const QString& path) {
            QFileInfo(path).fileName() + QStringLiteral("\").") + CRLF +
            (state == Platform::Diskette::NotReady
                 ? QStringLiteral("Nell'unità A: non c'è un dischetto pronto.")
-                : QStringLiteral("Su questo computer non c'è un'unità per dischetti A:."));
+                : QStringLiteral("Su questo computer manca l'unità A: per i dischetti."));
 }
 
 } // namespace

@@ -25,7 +25,7 @@ public:
     // File dialogs: an empty name means the user cancelled.
     struct FileDialog {
         QString title;  // "Salva file", "Apri file"
-        QString filter; // "Xml File (*.xml)"
+        QString filter; // "Xml File (*.xml)", filters separated by ";;"
         QString folder; // initial folder
     };
     virtual QString saveFileName(QWidget* parent, const FileDialog& dialog) = 0;
