@@ -1,5 +1,6 @@
 // The desktop platform: the diskette drive found among the floppy folders and told ready by the
-// mount table, and Qt's message box as the program sets it up.
+// mount table, the program's folder installed or not, and Qt's message box as the program sets
+// it up.
 #include "app/qt_platform.h"
 #include "support/gui_window.h"
 
@@ -37,6 +38,19 @@ private slots:
         QCOMPARE(disketteState(drive, QByteArray(mounts).replace(" vfat", "x vfat")),
                  Platform::Diskette::NotReady);
         QCOMPARE(disketteState(QString(), mounts), Platform::Diskette::Absent);
+    }
+
+    // Installed, the program's folder is the user's own, made when first asked for; run from
+    // anywhere else, it is the executable's folder, whoever can write where.
+    void programFolder() {
+        QTemporaryDir root;
+        const QString bin = root.filePath("usr/bin"), documents = root.filePath("Documenti");
+        QVERIFY(QDir().mkpath(bin) && QFile::link(bin, root.filePath("bin")));
+        QCOMPARE(programFolderFor(bin, bin, documents), documents + "/Verimoda");
+        QCOMPARE(programFolderFor(root.filePath("bin"), bin, documents), documents + "/Verimoda");
+        QVERIFY(QFileInfo(documents + "/Verimoda").isDir());
+        QCOMPARE(programFolderFor(root.path(), bin, documents), root.path());
+        QCOMPARE(programFolderFor(bin, QString(), documents), bin);
     }
 
     // A message as the user sees it: the lines apart, no markup read (a text may quote a file's

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QSystemTrayIcon>
 
 namespace verimoda {
@@ -124,8 +125,24 @@ QString QtPlatform::disketteFolder() {
     return disketteFolderAmong(disketteCandidates());
 }
 
+QString programFolderFor(const QString& executableFolder, const QString& installedFolder,
+                         const QString& documentsFolder) {
+    const auto same = [](const QString& a, const QString& b) {
+        const QString ca = QFileInfo(a).canonicalFilePath(), cb = QFileInfo(b).canonicalFilePath();
+        return !ca.isEmpty() && ca == cb;
+    };
+    // Decided by where the program runs from, not by what can be written: root can write /usr/bin.
+    if (installedFolder.isEmpty() || !same(executableFolder, installedFolder))
+        return executableFolder;
+    const QString folder = QDir(documentsFolder).filePath(QStringLiteral("Verimoda"));
+    QDir().mkpath(folder);
+    return folder;
+}
+
 QString QtPlatform::programFolder() {
-    return QCoreApplication::applicationDirPath();
+    return programFolderFor(QCoreApplication::applicationDirPath(),
+                            QStringLiteral(VERIMODA_INSTALLED_BINDIR),
+                            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
 }
 
 void QtPlatform::exitProgram() {

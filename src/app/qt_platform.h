@@ -30,6 +30,13 @@ public:
 // it is ready when a file system is mounted on it, as `mounts` (in the format of
 // /proc/self/mounts) tells.
 QStringList disketteCandidates();
+
+// The program's folder: for the program run from the folder it is installed in (known when it is
+// built), which its users cannot write, "Verimoda" in the user's documents folder, made when
+// first asked for; run from anywhere else (its build folder, a copy on a USB stick), the
+// executable's own folder.
+QString programFolderFor(const QString& executableFolder, const QString& installedFolder,
+                         const QString& documentsFolder);
 QString disketteFolderAmong(const QStringList& candidates);
 Platform::Diskette disketteState(const QString& folder, const QByteArray& mounts);
 
