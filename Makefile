@@ -1,5 +1,6 @@
-# The two commands of the README: `make run` builds and starts the program, `make test` builds and
-# passes every test. Both install what they need on a fresh Debian 12 machine.
+# The three commands of the README: `make run` builds and starts the program, `make test` builds
+# and passes every test, `make package` builds the Debian package. Each installs what it needs on a
+# fresh Debian 12 machine.
 BUILD := build
 CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVERIMODA_WERROR=ON
 # The core and its tests again, built by clang with AddressSanitizer and UndefinedBehaviorSanitizer,
@@ -9,7 +10,7 @@ ASAN_FLAGS := $(CMAKE_FLAGS) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang
 	-DVERIMODA_GUI=OFF -DVERIMODA_SANITIZE=ON -DVERIMODA_FUZZ=ON
 FUZZ_SECONDS ?= 60
 
-.PHONY: all build asan run test fuzz bench clean
+.PHONY: all build asan run test package fuzz bench clean
 
 all: build
 
@@ -39,6 +40,13 @@ test:
 	@$(MAKE) --no-print-directory asan
 	cd $(ASAN) && ctest --output-on-failure
 	@scripts/fuzz.sh $(ASAN) $(FUZZ_SECONDS)
+
+# build/verimoda_<version>_amd64.deb, from the program and the files of packaging/.
+package:
+	@scripts/deps.sh package
+	@$(MAKE) --no-print-directory $(BUILD)/build.ninja
+	@cmake --build $(BUILD) --target verimoda package_files
+	cd $(BUILD) && cpack -G DEB
 
 fuzz:
 	@scripts/deps.sh test

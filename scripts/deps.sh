@@ -1,15 +1,17 @@
 #!/bin/sh
 # Installs the Debian packages the build and the tests need, when any is missing.
-# Usage: scripts/deps.sh [build|test]
+# Usage: scripts/deps.sh [build|package|test]
 set -eu
 
 build="build-essential cmake ninja-build qt6-base-dev qt6-translations-l10n fonts-liberation2"
-test="$build fonts-dejavu-core poppler-utils clang libclang-rt-14-dev xvfb xauth xdotool trayer openbox imagemagick x11-utils cups-daemon cups-client cups-filters"
+package="$build dpkg-dev"
+test="$package lintian desktop-file-utils appstream man-db fonts-dejavu-core poppler-utils clang libclang-rt-14-dev xvfb xauth xdotool trayer openbox imagemagick x11-utils cups-daemon cups-client cups-filters"
 
 case "${1:-build}" in
 build) wanted=$build ;;
+package) wanted=$package ;;
 test) wanted=$test ;;
-*) echo "uso: $0 [build|test]" >&2; exit 2 ;;
+*) echo "uso: $0 [build|package|test]" >&2; exit 2 ;;
 esac
 
 missing=""
