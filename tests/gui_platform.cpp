@@ -6,10 +6,13 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileDialog>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 
 using namespace verimoda;
 
@@ -51,6 +54,38 @@ private slots:
         QVERIFY(QFileInfo(documents + "/Verimoda").isDir());
         QCOMPARE(programFolderFor(root.path(), bin, documents), root.path());
         QCOMPARE(programFolderFor(bin, QString(), documents), bin);
+    }
+
+    // Qt's file dialog in Italian: its texts, the sizes and dates of its list, its columns wide
+    // enough for their headers; a cancel gives no name.
+    void fileDialog() {
+        QTemporaryDir folder;
+        QFile file(folder.filePath("foglio.xml"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(12345, 'x')));
+        file.close();
+        QStringList seen;
+        QTimer::singleShot(500, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            auto* view = dialog->findChild<QTreeView*>();
+            QHeaderView* header = view->header();
+            for (int i = 0; i < header->count(); ++i) {
+                const QString title = header->model()->headerData(i, Qt::Horizontal).toString();
+                QVERIFY2(header->sectionSize(i) > header->fontMetrics().horizontalAdvance(title),
+                         qPrintable(title));
+            }
+            const QModelIndex row = view->model()->index(0, 0, view->rootIndex());
+            for (int column : {0, 1, 3}) // the type's name comes from the machine's MIME database
+                seen << row.siblingAtColumn(column).data().toString();
+            dialog->reject();
+        });
+        const QString name = QtPlatform().openFileName(
+            nullptr, {"Apri file", "Xml File (*.xml);;Tutti i file (*)", folder.path()});
+        QVERIFY(name.isEmpty());
+        const QLocale italian(QLocale::Italian, QLocale::Italy);
+        QCOMPARE(seen, QStringList({"foglio.xml", italian.formattedDataSize(12345),
+                                    italian.toString(QFileInfo(file).lastModified(),
+                                                     QLocale::ShortFormat)}));
     }
 
     // A message as the user sees it: the lines apart, no markup read (a text may quote a file's

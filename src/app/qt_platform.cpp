@@ -1,19 +1,78 @@
 #include "app/qt_platform.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QSystemTrayIcon>
+#include <QTimer>
+#include <QTreeView>
 
 namespace verimoda {
 
 namespace {
+
+// Qt's file list writes sizes and dates the machine's way ("6 Dec", "11.85 KiB"); this writes them
+// the program's way, in Italian ("6 dic", "11,85 KiB"), and leaves everything else, sorting
+// included, to the list.
+class ItalianFileColumns : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (role != Qt::DisplayRole || !files || (index.column() != 1 && index.column() != 3))
+            return QIdentityProxyModel::data(index, role);
+        const QModelIndex source = mapToSource(index);
+        const QLocale locale;
+        if (index.column() == 3)
+            return locale.toString(files->lastModified(source), QLocale::ShortFormat);
+        return files->isDir(source) ? QString() : locale.formattedDataSize(files->size(source));
+    }
+};
+
+// The columns of a file dialog's list wide enough for their Italian headers and for a size and a
+// date written the Italian way; the dialog as wide as its columns need.
+void widenColumns(QFileDialog& dialog) {
+    auto* view = dialog.findChild<QTreeView*>();
+    if (!view)
+        return;
+    QHeaderView* header = view->header();
+    const QFontMetrics headerText = header->fontMetrics(), cellText = view->fontMetrics();
+    const QLocale locale;
+    // The widest a cell of the size, type and date columns gets, most of the time.
+    const QString samples[] = {
+        QString(), locale.formattedDataSize(999'900'000), QStringLiteral("documento XML"),
+        locale.toString(QDateTime(QDate(2026, 12, 28), QTime(23, 58)), QLocale::ShortFormat)};
+    const int padding = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin) +
+                        header->style()->pixelMetric(QStyle::PM_HeaderMarkSize);
+    int total = 0;
+    for (int i = 0; i < header->count(); ++i) {
+        const QString title = header->model()->headerData(i, Qt::Horizontal).toString();
+        int width = std::max(header->sectionSize(i), headerText.horizontalAdvance(title) + padding);
+        if (i < int(std::size(samples)) && !samples[i].isEmpty())
+            width = std::max(width, cellText.horizontalAdvance(samples[i]) + padding);
+        header->resizeSection(i, width);
+        total += width;
+    }
+    // The dialog takes its size when it is shown: widened once it is.
+    QTimer::singleShot(0, &dialog, [&dialog, view, total] {
+        const int needed = dialog.width() - view->viewport()->width() + total;
+        if (dialog.width() < needed)
+            dialog.resize(needed, dialog.height());
+    });
+}
 
 QString runFileDialog(QWidget* parent, const Platform::FileDialog& d, bool save) {
     QFileDialog dialog(parent, d.title, d.folder, d.filter);
@@ -27,6 +86,9 @@ QString runFileDialog(QWidget* parent, const Platform::FileDialog& d, bool save)
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
     }
+    dialog.setViewMode(QFileDialog::Detail);
+    dialog.setProxyModel(new ItalianFileColumns(&dialog));
+    widenColumns(dialog);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.selectedFiles().value(0);

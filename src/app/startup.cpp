@@ -9,6 +9,7 @@
 #include <QFontDatabase>
 #include <QImageReader>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QPixmap>
 #include <QPixmapCache>
 #include <QTranslator>
@@ -58,7 +59,10 @@ void prepareApplication(QApplication& app) {
     // the space the design gives them, on screen as on paper.
     substituteFonts();
 
-    // Buttons and dialogs of Qt itself speak Italian, whatever the machine's language.
+    // Dates, sizes and numbers in Qt's dialogs are Italian, whatever the machine's language. The
+    // sheet's own texts and numbers follow their own rules, never the locale.
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    // Buttons and dialogs of Qt itself speak Italian too.
     auto* translator = new QTranslator(&app);
     if (translator->load(QStringLiteral("qtbase_it"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
