@@ -167,12 +167,19 @@ private slots:
         focusBox(*w, text1(44));
         click(w->widgetFor(text1(45))); // "- Non compilare" takes no focus
         verifyFocus(*w, text1(44), 5);
+        // The tabs stay where they were drawn first, whichever is chosen: each one clicked where
+        // the user saw it, top row and bottom row in turn, opens its own page.
         TabPages* tabs = w->tabPages();
-        for (int page : {7, 3, 3, 0}) {
+        QList<QRect> drawn;
+        for (int page = 0; page < PageCount; ++page)
+            drawn.append(tabs->tabRect(page));
+        for (int page : {1, 5, 2, 2, 6, 0, 7, 3, 4, 0}) {
             // From the end of the page in front, where the order leads on to the next page.
             w->widgetFor(lastControlOfPage(w->currentPage()))->setFocus();
-            QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(page).center());
+            QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, drawn[page].center());
             verifyFocus(*w, firstControlOfPage(page), page);
+            for (int other = 0; other < PageCount; ++other)
+                QCOMPARE(tabs->tabRect(other), drawn[other]);
         }
         ctrl(Qt::Key_PageUp);
         verifyFocus(*w, firstControlOfPage(7), 7);

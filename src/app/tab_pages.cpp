@@ -70,11 +70,9 @@ int TabPages::measureRows() const {
 QRect TabPages::tabRect(int index) const {
     if (index < 0 || index >= count())
         return {};
-    const int rows = rowCount();
-    const int row = index / perRow_;
-    const int currentRow = std::max(current_, 0) / perRow_;
-    // Rows turn round so that the current one is the lowest, next to the pages.
-    const int place = (row - currentRow - 1 + 2 * rows) % rows;
+    // Every row keeps its place, whichever tab is chosen: a row that moved would put another tab
+    // under the mouse for the next click.
+    const int place = index / perRow_;
     const int column = index % perRow_;
     const int x0 = width() * column / perRow_;
     const int x1 = width() * (column + 1) / perRow_;
@@ -144,23 +142,28 @@ void TabPages::paintEvent(QPaintEvent*) {
     pane.shape = QTabBar::RoundedNorth;
     pane.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
     pane.tabBarSize = QSize(width(), rowHeight());
-    pane.tabBarRect = tabRect(current_);
-    pane.selectedTabRect = tabRect(current_);
+    // The pane opens under the current tab only when that tab stands next to it.
+    const bool nextToPane = current_ >= 0 && current_ / perRow_ == rowCount() - 1;
+    pane.tabBarRect = nextToPane ? tabRect(current_) : QRect();
+    pane.selectedTabRect = pane.tabBarRect;
     painter.drawPrimitive(QStyle::PE_FrameTabWidget, pane);
 
-    // The back rows first, the current tab last, so that it lies over its neighbours and the pane.
+    // Row by row from the top, each row's current tab last, so that it lies over its neighbours
+    // and, in the lowest row, over the pane; a row below covers what a selected tab above draws
+    // beyond its row.
     QStyleOptionTab option;
-    for (int i = 0; i < count(); ++i) {
-        if (i == current_)
-            continue;
+    const auto draw = [&](int i) {
         initTabOption(&option, i);
         option.rect = tabRect(i);
         painter.drawControl(QStyle::CE_TabBarTab, option);
-    }
-    if (current_ >= 0) {
-        initTabOption(&option, current_);
-        option.rect = tabRect(current_);
-        painter.drawControl(QStyle::CE_TabBarTab, option);
+    };
+    for (int row = 0; row < rowCount(); ++row) {
+        const int first = row * perRow_, last = std::min(count(), first + perRow_);
+        for (int i = first; i < last; ++i)
+            if (i != current_)
+                draw(i);
+        if (current_ >= first && current_ < last)
+            draw(current_);
     }
 }
 

@@ -1,7 +1,7 @@
 // Pages under a strip of tabs in several rows (QTabBar keeps its tabs on one row). The tabs are
-// drawn by the style; the row that holds the current tab moves next to the pages, as multi-row
-// tabs do on the desktop. The mouse picks a tab on press; Ctrl+Tab, Ctrl+Shift+Tab,
-// Ctrl+PgDown and Ctrl+PgUp step through the pages from anywhere inside.
+// drawn by the style, each row in its own place; the current tab is drawn selected in its row. The
+// mouse picks a tab on press; Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PgDown and Ctrl+PgUp step through the
+// pages from anywhere inside.
 #pragma once
 
 #include <QStringList>
