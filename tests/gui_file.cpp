@@ -23,7 +23,8 @@ private slots:
 
     // A check that fails, or a text the file cannot carry (outside the code page, or a ">" that
     // would cut the reader's summary short), stops the write before the drive and the dialog; the
-    // window, hidden when the command came from the tray, comes back with the box in front.
+    // window, hidden when the command came from the tray, comes back with the box in front, its
+    // focus shown and its row marked.
     void stopsBeforeTheDialog_data() {
         QTest::addColumn<bool>("genera");
         QTest::addColumn<Control>("box");
@@ -52,6 +53,7 @@ private slots:
         QCOMPARE(fake.messages[0].icon, QMessageBox::Critical);
         QVERIFY(w->isVisible() && !w->isMinimized());
         QCOMPARE(w->focusWidget(), w->widgetFor(box));
+        QVERIFY(focusShown(*w));
         QCOMPARE(w->currentPage(), controlPage(box));
         QVERIFY(QDir(fake.folder.path()).isEmpty());
     }

@@ -98,8 +98,8 @@ private slots:
     }
 
     // What a box keeps of the keys typed into it, and the beeps on the way. A full day or month
-    // box hands the focus on to the next box of its date. In box 50 a separator is judged on the
-    // text that overwriting a selection or Backspace left.
+    // box hands the focus on to the next box of its date, shown as after Tab. In box 50 a separator
+    // is judged on the text that overwriting a selection or Backspace left.
     void typing() {
         FakePlatform fake;
         const auto w = openWindow(fake);
@@ -114,10 +114,12 @@ private slots:
         }
         QCOMPARE(fake.journal.count("beep"), 3);
         fake.journal.clear();
-        focusBox(*w, general(5));
+        w->showPage(controlPage(general(5)));
+        click(w->widgetFor(general(5))); // the mouse led here: the move on still shows the focus
         type("3105");
         QCOMPARE(w->sheet().general(5) + '/' + w->sheet().general(6), QStringLiteral("31/05"));
         QCOMPARE(focused(), w->widgetFor(general(7)));
+        QVERIFY(focusShown(*w));
         QLineEdit* box = focusBox(*w, text1(50));
         type("12,5");
         box->selectAll();
@@ -178,6 +180,7 @@ private slots:
             w->widgetFor(lastControlOfPage(w->currentPage()))->setFocus();
             QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, drawn[page].center());
             verifyFocus(*w, firstControlOfPage(page), page);
+            QVERIFY(focusShown(*w));
             for (int other = 0; other < PageCount; ++other)
                 QCOMPARE(tabs->tabRect(other), drawn[other]);
         }

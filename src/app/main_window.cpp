@@ -139,6 +139,7 @@ Main::Main(Platform& platform, QWidget* parent)
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (const auto c = controlOf(now))
             followFocus(*c);
+        markFocusedRow(now);
     });
     connect(tabs_, &TabPages::tabActivated, this,
             [this](int page) { focusControl(firstControlOfPage(page), Qt::OtherFocusReason); });
@@ -259,6 +260,12 @@ std::optional<Control> Main::controlOf(const QObject* widget) const {
     return *found;
 }
 
+void Main::markFocusedRow(QWidget* focus) {
+    const bool control = controlOf(focus).has_value();
+    for (PageContent* content : widgets_.contents)
+        content->markRowOf(control && content->isAncestorOf(focus) ? focus : nullptr);
+}
+
 void Main::revealFocus() {
     QWidget* focus = focusWidget();
     for (QScrollArea* page : widgets_.pages)
@@ -333,8 +340,7 @@ Platform::FileDialog Main::sheetFileDialog(const QString& title) {
 void Main::showProblem(const Problem& problem) {
     platform_.message(this, QMessageBox::Critical, problem.title, problem.message, QMessageBox::Ok);
     restoreWindow(); // "Genera" may have come from the tray menu while the window was hidden
-    if (QWidget* widget = widgetFor(problem.focus))
-        widget->setFocus(Qt::OtherFocusReason);
+    focusControl(problem.focus, Qt::OtherFocusReason);
     showPage(problem.page);
 }
 
@@ -437,6 +443,11 @@ void Main::focusControl(Control c, Qt::FocusReason reason) {
     if (QWidget* widget = widgetFor(c)) {
         widget->setFocus(reason); // allowed on a hidden page; the page follows
         followFocus(c);           // also while the window is not active
+        markFocusedRow(widget);   // likewise: no focus change is announced then
+        // The control shows its focus as after Tab, also when a mouse click led here (a tab of
+        // the pages, "Genera" finding a problem): the user must see which box is meant.
+        setAttribute(Qt::WA_KeyboardFocusChange);
+        widget->update();
     }
 }
 

@@ -101,6 +101,8 @@ private:
     void mirrorSheet();
     void trayActivated(QSystemTrayIcon::ActivationReason reason);
     void revealFocus();
+    // The row that holds the focus stands out on its page.
+    void markFocusedRow(QWidget* focus);
     // Gives a control the focus and brings its page to the front.
     void focusControl(Control c, Qt::FocusReason reason);
     // The page of a control that has received the focus comes to the front.

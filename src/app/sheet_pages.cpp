@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QScrollArea>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -78,7 +79,7 @@ private:
         scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         scroll->viewport()->setAutoFillBackground(false); // the tab pane shows through
 
-        auto* content = new QWidget;
+        auto* content = new PageContent;
         content->setObjectName(QStringLiteral("Frame%1").arg(PageFrame[page]));
         auto* rows = new RowsLayout(tw_(RowPitchMin), tw_(RowPitchMax), tw_(TextPadding), content);
         const int side = tw_((TabWidth - FrameWidth) / 2);
@@ -87,6 +88,7 @@ private:
 
         tabs_.addPage(scroll, pageCaption(page));
         w_.pages[page] = scroll;
+        w_.contents[page] = content;
         return rows;
     }
 
@@ -320,6 +322,46 @@ private:
 };
 
 } // namespace
+
+void PageContent::markRowOf(QWidget* control) {
+    if (control == marked_)
+        return;
+    marked_ = control;
+    update();
+}
+
+QRect PageContent::rowOf(const QWidget* control) const {
+    // The widget that stands in the row: a check box stands in its frame.
+    const QWidget* cell = control;
+    while (cell && cell->parentWidget() != this)
+        cell = cell->parentWidget();
+    if (!cell)
+        return {};
+    int top = cell->geometry().top(), bottom = cell->geometry().bottom();
+    const int middle = cell->geometry().center().y();
+    for (const QWidget* other : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (other->isVisible() && other->geometry().top() <= middle &&
+            other->geometry().bottom() >= middle) {
+            top = std::min(top, other->geometry().top());
+            bottom = std::max(bottom, other->geometry().bottom());
+        }
+    const int air = 2;
+    return QRect(QPoint(air, top - air), QPoint(width() - 1 - air, bottom + air));
+}
+
+void PageContent::paintEvent(QPaintEvent*) {
+    const QRect row = markedRow();
+    if (row.isEmpty())
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QColor fill = palette().color(QPalette::Highlight), edge = fill;
+    fill.setAlpha(40);
+    edge.setAlpha(190);
+    painter.setPen(QPen(edge, 1.5));
+    painter.setBrush(fill);
+    painter.drawRoundedRect(QRectF(row).adjusted(0.75, 0.75, -0.75, -0.75), 4, 4);
+}
 
 void buildSheetPages(TabPages& tabs, const Twips& twips, SheetWidgets& widgets) {
     PageBuilder(tabs, twips, widgets).build();

@@ -36,6 +36,17 @@ std::unique_ptr<Main> openWindow(FakePlatform& fake) {
     return window;
 }
 
+bool focusShown(const Main& window) {
+    const QWidget* focus = window.focusWidget();
+    if (!focus || !window.testAttribute(Qt::WA_KeyboardFocusChange))
+        return false;
+    for (const QWidget* w = focus->parentWidget(); w; w = w->parentWidget())
+        if (const auto* content = dynamic_cast<const PageContent*>(w))
+            return content->markedRow().contains(
+                QRect(focus->mapTo(content, QPoint(0, 0)), focus->size()));
+    return false;
+}
+
 void click(QWidget* widget) {
     QPoint at = widget->rect().center();
     if (auto* box = qobject_cast<QCheckBox*>(widget)) {

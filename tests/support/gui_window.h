@@ -17,6 +17,10 @@ void prepareTestApplication();
 // The window as the program opens it, on the fake platform, shown and active.
 std::unique_ptr<Main> openWindow(FakePlatform& fake);
 
+// Whether the control that has the focus shows it as after Tab, and its row on its page stands
+// out (the band of the page behind it).
+bool focusShown(const Main& window);
+
 // A left click where the user aims: a check box's indicator, the middle of anything else.
 void click(QWidget* widget);
 // Brings the page of a control to the front and clicks the control.
