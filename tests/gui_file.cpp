@@ -61,8 +61,9 @@ private slots:
     // Each way to write a sheet that was saved once and edited since, answering Yes to the
     // question of the ways out and of "Leggi". A written file names itself in the title and
     // clears the unsaved edits ("Genera" copies it to a ready diskette, and reports a copy it
-    // could not make); a save that does not complete (a full disk among the causes) keeps the
-    // title, the file name and the edits, and the program, and no file replaces them.
+    // could not make); a save that does not complete keeps the title, the file name and the
+    // edits, and the program, and no file replaces them. A full disk is a real tmpfs with 0 bytes
+    // or 4 KiB left, for the sheet file and for its diskette copy.
     void saves_data() {
         QTest::addColumn<int>("command"); // the button, -1 for the close box
         QTest::addColumn<Platform::Diskette>("drive");
@@ -101,6 +102,9 @@ private slots:
         QTest::newRow("Genera, diskette full")
             << 3 << Ready << "foglio.xml" << true << QStringList{Save, Failure}
             << "Impossibile copiare il file sul dischetto" << qint64(0);
+        QTest::newRow("Genera, diskette nearly full")
+            << 3 << Ready << "foglio.xml" << true << QStringList{Save, Failure}
+            << "Impossibile copiare il file sul dischetto" << qint64(4096);
     }
     void saves() {
         QFETCH(int, command);
@@ -155,9 +159,10 @@ private slots:
         QVERIFY(written || !w->sheet().UscitaRichiesta); // a later "Genera" checks again
         const bool copied = command == 3 && drive == Platform::Diskette::Ready && !fullDiskette;
         QCOMPARE(fixture::contents(diskette.filePath("foglio.xml")), copied ? sheet : "(missing)");
-        if (disk) { // one message that says why, the old file as it was
+        if (disk) { // one message that says why, the old file as it was and no other
             QVERIFY2(m.text.contains("Il disco è pieno"), qPrintable(m.text));
             QCOMPARE(fixture::contents(disk->file("foglio.xml")), "old");
+            QCOMPARE(QDir(disk->path()).entryList(QDir::Files), QStringList{"foglio.xml"});
             QVERIFY(w->isVisible());
         }
     }

@@ -1,12 +1,11 @@
 // The sheet file: the files of tests/data written byte for byte and read back, round trips, the
-// reader's summary rules and its located messages, the texts the file cannot carry, and the safe
-// writing of the file and of its diskette copy.
+// reader's summary rules and its located messages, the texts the file cannot carry, and the
+// diskette copy from a source that fails (a full disk is tried through the window).
 #include "entry/answers.h"
 #include "file/reader.h"
 #include "file/writer.h"
 #include "support/core_controls.h"
 #include "support/core_failing_device.h"
-#include "support/core_full_disk.h"
 #include "support/core_sheets.h"
 
 #include <QBuffer>
@@ -223,37 +222,6 @@ private slots:
             QCOMPARE(loaded.sheet.general(0), text);
             QCOMPARE(load(loaded.sheet, bytes.replace("\r\n", "\n")).message, QString());
         }
-    }
-
-    // A real file system with no room left, or less than the file needs: the sheet file and its
-    // diskette copy alike fail with one message that says so, and leave the old file byte for
-    // byte and no other file.
-    void fullDisk_data() {
-        QTest::addColumn<bool>("diskette");
-        QTest::addColumn<qint64>("freeBytes");
-        for (bool diskette : {false, true})
-            for (qint64 free : {0, 4096})
-                QTest::addRow("%s, %lld bytes free", diskette ? "diskette copy" : "sheet file",
-                              qlonglong(free))
-                    << diskette << free;
-    }
-    void fullDisk() {
-        QFETCH(bool, diskette);
-        QFETCH(qint64, freeBytes);
-        FullDisk disk;
-        if (!disk.skipReason.isEmpty())
-            QSKIP(qPrintable(disk.skipReason));
-        QTemporaryDir program;
-        const QString saved = program.filePath(u"foglio.xml"_qs);
-        const QByteArray full = fixture::readData(u"full_sheet.xml"_qs);
-        QVERIFY(!saveSheetFile(saved, full) && !saveSheetFile(disk.file(u"foglio.xml"_qs), "old"));
-        QVERIFY(disk.fillLeaving(freeBytes));
-        const std::optional<QString> error = diskette
-                                                 ? copyToDiskette(saved, disk.path())
-                                                 : saveSheetFile(disk.file(u"foglio.xml"_qs), full);
-        QVERIFY2(error && error->contains(u"Il disco è pieno"), qPrintable(error.value_or("")));
-        QCOMPARE(fixture::contents(disk.file(u"foglio.xml"_qs)), "old");
-        QCOMPARE(QDir(disk.path()).entryList(QDir::Files), QStringList{u"foglio.xml"_qs});
     }
 
     // A source that cannot be read to its end copies nothing to the diskette; a sheet file that
