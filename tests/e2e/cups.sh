@@ -51,8 +51,9 @@ SystemGroup root
 CONF
     start_process "$d/log/cupsd.log" cupsd -f -c "$d/etc/cupsd.conf" -s "$d/etc/cups-files.conf"
     export CUPS_SERVER=$d/cups.sock
-    wait_until 10 lpstat -r >/dev/null 2>&1 || {
-        note "The print system did not start: $(tail -n 3 "$d/log/error_log" 2>/dev/null)"
+    # `lpstat -r` succeeds whether or not the daemon listens yet: its words tell.
+    wait_until 20 cups_listening || {
+        note "The print system did not start: $(tail -n 3 "$d/log/error_log" "$d/log/cupsd.log" 2>/dev/null)"
         return 1
     }
     lpadmin -p "$CUPS_QUEUE" -E -v "file://$CUPS_OUTPUT" -P "$(dirname "$0")/printer.ppd" \
@@ -62,7 +63,7 @@ CONF
     }
 }
 
-cups_queue_idle() { lpstat -p "$CUPS_QUEUE" 2>/dev/null | grep -q 'is idle'; }
+cups_listening() { [ "$(lpstat -r 2>/dev/null)" = "scheduler is running" ]; }
 
 # The printable area of the queue's paper, from its PPD: "left bottom right top" in points from
 # the paper's bottom-left corner, and the paper's size.

@@ -129,6 +129,22 @@ xkb_keymap {
 EOF
 }
 
+# The tray's panel, started again when the tray ends before showing it (it does so now and then
+# while the window manager is still settling).
+start_tray() {
+    local try
+    for try in 1 2 3; do
+        start_process "$E2E_DIR/trayer.log" trayer --edge top --align right --widthtype request \
+            --height 24 --SetDockType true
+        TRAY_PID=$LAST_PID
+        wait_until 20 tray_shown && return 0
+        not_running "$TRAY_PID" || break
+    done
+    note "The system tray did not start: $(tail -n 3 "$E2E_DIR/trayer.log")"
+    return 1
+}
+tray_shown() { not_running "$TRAY_PID" && return 1; first_window --classname '^panel$' >/dev/null; }
+
 window_manager_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
 # The desktop, with a keyboard that types every letter of `text`.
@@ -143,12 +159,7 @@ start_desktop() {
         note "The window manager did not start"
         return 1
     }
-    start_process "$E2E_DIR/trayer.log" trayer --edge top --align right --widthtype request \
-        --height 24 --SetDockType true
-    find_window 10 --classname '^panel$' >/dev/null || {
-        note "The system tray did not start"
-        return 1
-    }
+    start_tray || return 1
     # Out of the way of the window: no tab or button shows a hover highlight.
     xdotool mousemove 0 "${SCREEN_SIZE#*x}"
 }
