@@ -17,45 +17,61 @@ class TestExit : public QObject {
 private slots:
     void initTestCase() { prepareTestApplication(); }
 
-    // "Esci" and the close box alike; a save that does not complete keeps the program, its
-    // edits and its checks (a later "Genera" checks the sheet again).
+    // "Esci", the close box, a signal (SIGTERM, SIGHUP, SIGINT) and the end of the desktop
+    // session alike; a save that does not complete keeps the program, its edits and its checks (a
+    // later "Genera" checks the sheet again). A signal or the session's end brings the window back
+    // from the tray to ask.
     void exitPaths_data() {
-        QTest::addColumn<bool>("closeBox");
+        QTest::addColumn<int>("way"); // Esci, close box, signal, session end
         QTest::addColumn<QMessageBox::StandardButton>("answer"); // to the question, if asked
         QTest::addColumn<QStringList>("journal"); // a save followed by the end is a written file
         const auto No = QMessageBox::No, Yes = QMessageBox::Yes, Cancel = QMessageBox::Cancel;
-        for (bool closeBox : {false, true}) {
-            const char* way = closeBox ? "close box" : "Esci";
-            QTest::addRow("%s, no edit", way) << closeBox << No << QStringList{Exit};
-            QTest::addRow("%s, No", way) << closeBox << No << QStringList{Question, Exit};
-            QTest::addRow("%s, Yes, saved", way)
-                << closeBox << Yes << QStringList{Question, Save, Exit};
-            QTest::addRow("%s, Yes, save cancelled", way)
-                << closeBox << Yes << QStringList{Question, Save};
-            QTest::addRow("%s, Cancel", way) << closeBox << Cancel << QStringList{Question};
+        const char* ways[] = {"Esci", "close box", "signal", "session end"};
+        for (int way = 0; way < 4; ++way) {
+            // Without edits the session is not even asked to wait.
+            if (way != 3)
+                QTest::addRow("%s, no edit", ways[way]) << way << No << QStringList{Exit};
+            QTest::addRow("%s, No", ways[way]) << way << No << QStringList{Question, Exit};
+            QTest::addRow("%s, Yes, saved", ways[way])
+                << way << Yes << QStringList{Question, Save, Exit};
+            QTest::addRow("%s, Yes, save cancelled", ways[way])
+                << way << Yes << QStringList{Question, Save};
+            QTest::addRow("%s, Cancel", ways[way]) << way << Cancel << QStringList{Question};
         }
     }
     void exitPaths() {
-        QFETCH(bool, closeBox);
+        QFETCH(int, way);
         QFETCH(QMessageBox::StandardButton, answer);
         QFETCH(QStringList, journal);
         const bool edited = journal.first() == Question, stays = journal.last() != Exit;
+        const bool closes = way == 1 || (way == 2 && edited);
         FakePlatform fake;
         fake.answers = {answer};
         fake.saveNames = {stays ? QString() : fake.file(QStringLiteral("foglio.xml"))};
         const auto w = openWindow(fake);
         if (edited) // an option box changed is an edit like an answer
-            clickControl(*w, closeBox ? no(3) : option(6));
+            clickControl(*w, way == 1 ? no(3) : option(6));
+        if (way >= 2) { // in the tray, where the window rests
+            w->setWindowState(Qt::WindowMinimized);
+            QTRY_VERIFY(w->isHidden());
+        }
 
-        if (closeBox)
-            QCOMPARE(w->close(), !stays);
-        else
+        if (way == 0)
             click(w->widgetFor(button(4)));
+        else if (way == 1)
+            QCOMPARE(w->close(), !stays);
+        else if (way == 2)
+            w->endRequested();
+        else
+            QCOMPARE(w->sessionEnding(), !stays);
+        QCoreApplication::processEvents(); // the session's end follows its answer
         QCOMPARE(fake.journal, journal);
         QCOMPARE(w->trayIcon()->isVisible(), stays); // the icon goes at the end
-        QCOMPARE(w->isVisible(), stays || !closeBox);
+        // Hidden in the tray, the window comes back only to ask.
+        QCOMPARE(w->isVisible(), (way < 2 || edited) && (stays || !closes));
         if (stays)
-            QVERIFY(!w->sheet().NessunaModifica && !w->sheet().UscitaRichiesta);
+            QVERIFY(!w->sheet().NessunaModifica && !w->sheet().UscitaRichiesta &&
+                    !w->isMinimized());
         if (edited)
             QCOMPARE(fake.messages.first().text,
                      QStringLiteral("Con questa operazione verranno perse tutte le modifiche\r\n"
@@ -112,6 +128,18 @@ private slots:
         w->trayMenu()->actions().first()->trigger(); // "Ripristina"
         QVERIFY(w->isVisible() && !(w->windowState() & Qt::WindowMinimized));
         QCOMPARE(fake.journal, QStringList{QStringLiteral("popup")});
+        if (!tray)
+            return;
+        // The tray goes away while the window hides in it: back on the taskbar, minimised, within
+        // two seconds; a tray that returns takes it again.
+        w->setWindowState(Qt::WindowMinimized);
+        QTRY_VERIFY(w->isHidden());
+        fake.tray = false;
+        QTRY_VERIFY_WITH_TIMEOUT(w->isVisible() && w->isMinimized(), 2000);
+        fake.tray = true;
+        w->showNormal();
+        w->setWindowState(Qt::WindowMinimized);
+        QTRY_VERIFY(w->isHidden());
     }
 };
 

@@ -167,6 +167,49 @@ private slots:
         }
     }
 
+    // A file another program changed after the program wrote it is replaced only when the user
+    // says so; "No" keeps the edits and the other program's file, as a cancelled dialog does. A
+    // file only touched, or one the program never read or wrote, asks nothing more.
+    void anotherProgramsChanges_data() {
+        QTest::addColumn<QString>("target");       // saved the second time
+        QTest::addColumn<QByteArray>("meanwhile"); // what another program writes there; "": a touch
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::newRow("changed, No") << "foglio.xml" << QByteArray("theirs") << QMessageBox::No;
+        QTest::newRow("changed, Yes") << "foglio.xml" << QByteArray("theirs") << QMessageBox::Yes;
+        QTest::newRow("touched") << "foglio.xml" << QByteArray() << QMessageBox::No;
+        QTest::newRow("never read or written")
+            << "altro.xml" << QByteArray("theirs") << QMessageBox::No;
+    }
+    void anotherProgramsChanges() {
+        QFETCH(QString, target);
+        QFETCH(QByteArray, meanwhile);
+        QFETCH(QMessageBox::StandardButton, answer);
+        FakePlatform fake;
+        const QString path = fake.file(target);
+        fake.saveNames = {fake.file("foglio.xml"), path};
+        const auto w = openWindow(fake);
+        QVERIFY(w->ScriviFileXml(false));
+        QFile file(path);
+        if (meanwhile.isEmpty())
+            QVERIFY(file.open(QIODevice::Append) &&
+                    file.setFileTime(QDateTime::currentDateTime().addSecs(60),
+                                     QFileDevice::FileModificationTime));
+        else
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(meanwhile));
+        file.close();
+        clickControl(*w, si(0));
+        fake.answers = {answer};
+        fake.journal.clear();
+
+        const bool asked = target == "foglio.xml" && !meanwhile.isEmpty();
+        const bool replaced = !asked || answer == QMessageBox::Yes;
+        QCOMPARE(w->ScriviFileXml(false), replaced);
+        QCOMPARE(fake.journal, asked ? QStringList({Save, Failure}) : QStringList{Save});
+        QVERIFY(!asked || fake.messages[0].text.contains("modificato da un altro programma"));
+        QCOMPARE(fixture::contents(path) == meanwhile, !replaced);
+        QCOMPARE(w->sheet().NessunaModifica, replaced);
+    }
+
     // "Leggi" after No to the question: a sheet file fills the window, names itself in the title
     // and leaves no unsaved edit. A missing or malformed file (its message names the line) leaves
     // the sheet, the title, the file name and the unsaved edits as they were.

@@ -2,6 +2,7 @@
 // pdftotext reads back, no text under another or off the page, the file the dialog offers, and
 // the outputs that cannot be written.
 #include "entry/answers.h"
+#include "file/writer.h"
 #include "print/layout.h"
 #include "print/qt_printer.h"
 
@@ -139,7 +140,8 @@ private slots:
     // one, in the home folder when the program folder cannot take it. A cancel prints nothing and
     // says nothing; otherwise the file is written in full, and the unsaved edits stay. An output
     // that cannot be written (a missing folder, a full disk) is named in one message with the
-    // program's title, and no file is left cut short.
+    // program's title, and no file is left cut short. The sheet file itself (a sheet saved as
+    // "bozza.pdf") is never offered, and refused when typed: it stays as it was.
     void theCommand() {
         FakePlatform fake;
         fake.printAnswers = {false, true, true, true};
@@ -156,20 +158,28 @@ private slots:
         QVERIFY(!w->sheet().NessunaModifica);
         w->sheet().NomeFileFoglio = QStringLiteral("/altrove/bilancio 2024.xml");
         click(w->widgetFor(button(0)));
+        w->sheet().NomeFileFoglio = fake.file("bozza.pdf");
+        QVERIFY(!saveSheetFile(w->sheet().NomeFileFoglio, "sheet"));
+        fake.printAnswers = {true};
+        fake.printFiles = {w->sheet().NomeFileFoglio};
+        click(w->widgetFor(button(0)));
+        QCOMPARE(fixture::contents(fake.file("bozza.pdf")), "sheet");
         QVERIFY(fake.folder.remove());
         click(w->widgetFor(button(0)));
 
         const QString print = QStringLiteral("print"), failure = QStringLiteral("message Verimoda");
-        QCOMPARE(fake.journal,
-                 QStringList({print, print, print, failure, print, failure, print, print}));
+        QCOMPARE(fake.journal, QStringList({print, print, print, failure, print, failure, print,
+                                            print, failure, print}));
         for (const QString& file : {program + "/manca/foglio.pdf", QStringLiteral("/dev/full")}) {
             const QString text = fake.messages.takeFirst().text;
             QVERIFY2(text.startsWith("Impossibile scrivere") && text.contains(file),
                      qPrintable(text));
         }
-        QCOMPARE(fake.printOffers, QStringList(4, program + "/Foglio Verimoda.pdf") +
-                                       QStringList({program + "/bilancio 2024.pdf",
-                                                    QDir::home().filePath("bilancio 2024.pdf")}));
+        QVERIFY(fake.messages.takeFirst().text.contains("è il file del foglio"));
+        QCOMPARE(fake.printOffers,
+                 QStringList(4, program + "/Foglio Verimoda.pdf") +
+                     QStringList({program + "/bilancio 2024.pdf", program + "/bozza - stampa.pdf",
+                                  QDir::home().filePath("bozza.pdf")}));
     }
 };
 

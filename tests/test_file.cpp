@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace verimoda;
 using namespace verimoda::test;
@@ -242,6 +243,39 @@ private slots:
         QVERIFY2(result.line == bytes.left(100).count('\n') + 1 &&
                      result.message.contains(u"non può essere letto oltre"),
                  qPrintable(result.message));
+    }
+
+    // A replaced file keeps its mode, and its owner and group when this process may set them
+    // (root, as in CI): a user's read-only file stays readable by that user alone, a colleague's
+    // file in a shared folder stays theirs. A new file gets the usual mode.
+    void replacingKeepsAccess_data() {
+        QTest::addColumn<int>("mode"); // of the old file; -1: no old file
+        QTest::addColumn<uint>("owner");
+        QTest::newRow("user's read-only file") << 0440 << 1234u;
+        QTest::newRow("colleague's shared file") << 0664 << 4321u;
+        QTest::newRow("new file") << -1 << 0u;
+    }
+    void replacingKeepsAccess() {
+        QFETCH(int, mode);
+        QFETCH(uint, owner);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"foglio.xml"_qs);
+        const QByteArray name = QFile::encodeName(path);
+        const mode_t usual = ::umask(022);
+        ::umask(usual);
+        const bool root = ::geteuid() == 0;
+        if (mode >= 0) {
+            QVERIFY(!saveSheetFile(path, "old"));
+            QVERIFY(::chmod(name, mode_t(mode)) == 0);
+            QVERIFY(!root || ::chown(name, owner, owner) == 0);
+        }
+        QVERIFY(!saveSheetFile(path, "new"));
+        QCOMPARE(fixture::contents(path), "new");
+        struct stat st {};
+        QVERIFY(::stat(name, &st) == 0);
+        QCOMPARE(int(st.st_mode & 07777), mode >= 0 ? mode : int(0666 & ~usual));
+        if (root && mode >= 0)
+            QCOMPARE(uint(st.st_uid) * 100000 + st.st_gid, owner * 100000 + owner);
     }
 
     // The name in the title and on the diskette: relative inside the program folder, else bare.

@@ -1,6 +1,7 @@
 // "Leggi": the offer to save unsaved edits, the open dialog, and the sheet loaded from the file.
 #include "app/file_commands.h"
 #include "app/main_window.h"
+#include "file/file_stamp.h"
 #include "file/reader.h"
 
 namespace verimoda {
@@ -36,6 +37,7 @@ void Main::LeggiFileXml() {
         return;
     }
     sheet_.NomeFileFoglio = name;
+    known_ = stampOf(name);
     showFileInTitle(*this, name);
 }
 

@@ -234,6 +234,10 @@ void Main::Form_Load() {
     // button does nothing.
     connect(tray_, &QSystemTrayIcon::activated, this, &Main::trayActivated);
     tray_->show();
+    // A tray can go away (its panel restarted) while the window hides in it.
+    auto* trayWatch = new QTimer(this);
+    connect(trayWatch, &QTimer::timeout, this, &Main::watchTray);
+    trayWatch->start(1000);
     sheet_.NessunaModifica = true;
     InizializzaFoglio();
 }
@@ -389,6 +393,37 @@ void Main::Form_Unload(bool& cancel) {
     }
 }
 
+bool Main::sessionEnding() {
+    restoreWindow();
+    // A command waits in its dialog with the edits unsaved: the user finishes it first.
+    if (QApplication::activeModalWidget())
+        return false;
+    switch (askToSaveEdits()) {
+    case QMessageBox::Yes:
+        if (!ScriviFileXml(false))
+            return false; // not saved: the edits stay, and so does the session
+        break;
+    case QMessageBox::No:
+        break;
+    default:
+        return false;
+    }
+    // Once the session manager has the answer; the window must not ask again when it closes.
+    QTimer::singleShot(0, this, &Main::endProgram);
+    return true;
+}
+
+void Main::endRequested() {
+    if (sheet_.NessunaModifica) {
+        endProgram();
+        return;
+    }
+    restoreWindow();
+    // A question or dialog already open stays the one the user answers.
+    if (!QApplication::activeModalWidget())
+        close();
+}
+
 void Main::closeEvent(QCloseEvent* event) {
     bool cancel = false;
     Form_Unload(cancel);
@@ -426,12 +461,24 @@ void Main::Form_Resize() {
     // tray it stays minimised. The hide waits for the state change to complete.
     if (isMinimized() && platform_.trayAvailable())
         QTimer::singleShot(0, this, [this] {
-            if (isMinimized())
+            if (isMinimized()) {
+                inTray_ = true;
                 hide();
+            }
         });
 }
 
+void Main::watchTray() {
+    // Hidden, and no tray to come back from: minimised on the taskbar instead, as where there
+    // never was a tray. A tray that returns takes the window again at the next minimise.
+    if (inTray_ && isHidden() && !platform_.trayAvailable()) {
+        inTray_ = false;
+        showMinimized();
+    }
+}
+
 void Main::restoreWindow() {
+    inTray_ = false;
     showNormal();
     raise();
     activateWindow();

@@ -17,6 +17,7 @@
 #include "entry/answers.h"
 #include "entry/keys.h"
 #include "entry/problem.h"
+#include "file/file_stamp.h"
 #include "sheet/sheet.h"
 
 #include <QHash>
@@ -72,6 +73,15 @@ public:
     QSystemTrayIcon* trayIcon() const { return tray_; }
     QMenu* trayMenu() const { return menu_; }
 
+    // The desktop session is ending: with unsaved edits the window comes back and asks. True lets
+    // the session end (after "Sì" saved the sheet, or "No"), and the program then ends; false
+    // asks the desktop to cancel it.
+    bool sessionEnding();
+    // A request to end from outside (a signal): handled as the close box.
+    void endRequested();
+    // The sheet file last read or written, as it was then.
+    const FileStamp& knownFile() const { return known_; }
+
     // Brings the window back from hidden or minimised, in normal state and in front.
     void restoreWindow();
     // Ends the program at once: the tray icon goes, then the platform ends the process.
@@ -97,6 +107,10 @@ private:
     void MENU_ESCI_Click();
 
     void buildButtons(QWidget* client);
+    // Whether a save may replace `path`: asks when another program changed it since.
+    bool mayReplace(const QString& path);
+    // Brings a window hidden in a tray that went away back to the taskbar.
+    void watchTray();
     void buildTrayMenu();
     void mirrorSheet();
     void trayActivated(QSystemTrayIcon::ActivationReason reason);
@@ -125,6 +139,8 @@ private:
     QHash<const QObject*, Control> controls_;
     QSystemTrayIcon* tray_ = nullptr;
     QMenu* menu_ = nullptr;
+    FileStamp known_;
+    bool inTray_ = false; // hidden by a minimise, only the tray icon brings it back
 };
 
 } // namespace verimoda

@@ -3,6 +3,7 @@
 #include "app/file_commands.h"
 #include "app/main_window.h"
 #include "entry/checks.h"
+#include "file/file_stamp.h"
 #include "file/writer.h"
 
 #include <QDir>
@@ -30,6 +31,18 @@ std::optional<QString> copyToDrive(Platform& platform, const QString& path) {
 
 } // namespace
 
+bool Main::mayReplace(const QString& path) {
+    if (!changedSince(known_, path))
+        return true;
+    return platform_.message(
+               this, QMessageBox::Warning, shortTitle(),
+               QStringLiteral("Il file \"") + QDir::toNativeSeparators(path) +
+                   QStringLiteral("\" è stato modificato da un altro programma dopo l'ultima "
+                                  "lettura o scrittura di Verimoda.") +
+                   CRLF + QStringLiteral("Sostituirlo con il foglio di questa finestra?"),
+               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
 bool Main::ScriviFileXml(bool genera) {
     // While leaving, the save only keeps the edits: no checks and no diskette.
     const bool generating = genera && !sheet_.UscitaRichiesta;
@@ -56,12 +69,16 @@ bool Main::ScriviFileXml(bool genera) {
 
     const QString name =
         platform_.saveFileName(this, sheetFileDialog(QStringLiteral("Salva file")));
-    if (name.isEmpty())
+    // Another program's changes are replaced only when the user says so; "No" keeps the edits,
+    // as a cancelled dialog does.
+    if (name.isEmpty() || !mayReplace(name))
         return false;
-    if (const std::optional<QString> error = saveSheetFile(name, sheetFileBytes(sheet_))) {
+    const QByteArray bytes = sheetFileBytes(sheet_);
+    if (const std::optional<QString> error = saveSheetFile(name, bytes)) {
         showFailure(*this, QMessageBox::Critical, shortTitle(), *error);
         return false;
     }
+    known_ = stampOfWritten(name, bytes);
     // The file is written: its name, the title and the flag say so, whatever becomes of the copy.
     // A failed write leaves all three naming the file last written.
     sheet_.NomeFileFoglio = name;

@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/end_requests.h"
 #include "app/main_window.h"
 #include "app/qt_platform.h"
 #include "print/qt_fonts.h"
@@ -12,6 +13,7 @@
 #include <QLocale>
 #include <QPixmap>
 #include <QPixmapCache>
+#include <QSessionManager>
 #include <QTranslator>
 
 // The icon lives in a resource file of a static library: it has to be pulled in by hand, from the
@@ -91,6 +93,20 @@ int runProgram(QApplication& app) {
     prepareApplication(app);
     QtPlatform platform;
     const auto window = openMainWindow(platform);
+    Main& main = *window;
+    // The desktop session ends (logout, shutdown): the session waits while the window asks.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &main,
+                     [&main](QSessionManager& manager) {
+                         if (main.sheet().NessunaModifica)
+                             return; // nothing to lose: the session ends at once
+                         // Where the desktop gives no time to ask, nothing can be asked.
+                         if (!manager.allowsInteraction())
+                             return;
+                         if (!main.sessionEnding())
+                             manager.cancel();
+                         manager.release();
+                     });
+    onEndRequest(&main, [&main] { main.endRequested(); });
     return QApplication::exec();
 }
 

@@ -1,46 +1,17 @@
 #include "file/save_file.h"
 
+#include "file/disk.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/statvfs.h>
-#include <unistd.h>
 
 namespace verimoda {
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Whether the folder's file system has less room than `needed` bytes (as the failing write may
-// have left errno changed by Qt, the disk is asked again).
-bool lacksRoom(const QString& folder, qint64 needed) {
-    struct statvfs s {};
-    if (::statvfs(QFile::encodeName(folder).constData(), &s) != 0)
-        return false;
-    return qint64(s.f_bavail) * qint64(s.f_frsize) < needed;
-}
-
-bool diskFull(int error) {
-    return error == ENOSPC || error == EDQUOT;
-}
-
-// The name of a replaced file is on the disk only once its folder is: without this a power cut
-// right after the save could bring back the old file, or none.
-bool syncFolder(const QString& folder) {
-    const int fd =
-        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    // EINVAL: a file system that cannot sync a folder, where there is nothing more to wait for.
-    const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
-    ::close(fd);
-    return synced;
-}
 
 // Why the file could not even be created, looked up after the fact so that the user reads a cause
 // instead of an error code.
@@ -70,16 +41,17 @@ std::optional<QString> saveWholeFile(const QString& path, const QByteArray& byte
     // buffered one would fail only at the flush inside commit(), which then renames the cut-short
     // file over the old one all the same.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        if (diskFull(errno) || lacksRoom(folder.absoluteFilePath(), 1))
+        if (failedForRoom(lastSystemError(), folder.absoluteFilePath(), 1))
             return FullDisk;
         return openFailure(target, folder);
     }
-    errno = 0;
+    // The replaced file's readers and owner keep it: a save must not take it away from them.
+    keepAccessOf(file, path);
     const bool written = file.write(bytes) == bytes.size() && file.flush();
-    const int writeError = errno;
+    const int writeError = lastSystemError();
     if (!written) {
         file.cancelWriting();
-        if (diskFull(writeError) || lacksRoom(folder.absoluteFilePath(), bytes.size()))
+        if (failedForRoom(writeError, folder.absoluteFilePath(), bytes.size()))
             return FullDisk;
         return QStringLiteral("La scrittura si è interrotta: il file di prima è rimasto com'era.");
     }
@@ -89,7 +61,7 @@ std::optional<QString> saveWholeFile(const QString& path, const QByteArray& byte
         return QStringLiteral("Il file non è stato registrato sul disco: il file di prima è "
                               "rimasto com'era.");
     }
-    if (!syncFolder(folder.absoluteFilePath()))
+    if (!makeNameDurable(folder.absoluteFilePath()))
         return QStringLiteral("Il disco non ha confermato la registrazione del file: salvarlo "
                               "di nuovo.");
     return std::nullopt;
