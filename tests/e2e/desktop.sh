@@ -145,6 +145,24 @@ start_tray() {
 }
 tray_shown() { not_running "$TRAY_PID" && return 1; first_window --classname '^panel$' >/dev/null; }
 
+# An X session manager (xsm) with no saved session; the one client it starts writes down where
+# the manager listens, so that the program started later joins the session.
+start_session_manager() {
+    local address=$E2E_DIR/session-manager
+    : >"$address"
+    printf '%s\n' "sh -c 'echo \$SESSION_MANAGER >$address; exec sleep 3600'" >"$E2E_HOME/.xsmstartup"
+    start_process "$E2E_DIR/xsm.log" xsm
+    wait_until 20 grep -q . "$address" || {
+        note "The session manager did not start: $(tail -n 3 "$E2E_DIR/xsm.log")"
+        return 1
+    }
+    SESSION_MANAGER=$(cat "$address")
+    find_window 10 --name '^xsm: ' >/dev/null || {
+        note "The session manager shows no window"
+        return 1
+    }
+}
+
 window_manager_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
 # The desktop, with a keyboard that types every letter of `text`.

@@ -15,7 +15,7 @@ DATA=$(realpath "$(dirname "$0")/../data")
 # shellcheck source=tests/e2e/cups.sh
 . "$(dirname "$0")/cups.sh"
 
-need_tools Xvfb:xvfb xauth:xauth xdotool:xdotool trayer:trayer openbox:openbox \
+need_tools xsm:x11-session-utils iceauth:x11-xserver-utils cupsreject:cups-client Xvfb:xvfb xauth:xauth xdotool:xdotool trayer:trayer openbox:openbox \
     import:imagemagick compare:imagemagick xwininfo:x11-utils xprop:x11-utils \
     pdfinfo:poppler-utils pdftotext:poppler-utils cupsd:cups-daemon lpadmin:cups-client \
     /usr/lib/cups/filter/pdftopdf:cups-filters
@@ -415,11 +415,86 @@ step_alt_keys() {
     keys End BackSpace BackSpace shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
 }
 
+# From "Stampa", the test queue refusing jobs: the print dialog's job is not taken, and one message
+# says the sheet was not printed.
+step_print_refused() {
+    local id
+    cupsreject "$CUPS_QUEUE"
+    keys space
+    id=$(dialog '^Stampa$') || fail "no print dialog"
+    keys Home Return
+    wait_until 10 gone "$id" || fail "the print dialog stays open"
+    id=$(dialog '^Verimoda$') || fail "no message about the refused job"
+    keys Return
+    wait_until 5 gone "$id" || fail "the message stays open"
+    cupsaccept "$CUPS_QUEUE"
+    back_in_window
+}
+
+# With an edit (the last "Si" unticked), SIGTERM brings the question as the close box does;
+# "Annulla" keeps the program and its edit. Back on "Stampa" afterwards.
+step_signal() {
+    local id
+    keys shift+Tab shift+Tab space Tab Tab
+    kill -TERM "$PROGRAM_PID"
+    id=$(dialog '^Warning$') || fail "SIGTERM asked nothing"
+    keys Escape
+    wait_until 5 gone "$id" || fail "Escape did not answer the question"
+    ! not_running "$PROGRAM_PID" || fail "the program ended after \"Annulla\""
+    back_in_window
+}
+
+# The tray's panel ends while the window hides in it: the window comes back minimised on the
+# taskbar; a new tray takes the icon, and the window hides in it again.
+step_tray_gone() {
+    xdotool windowminimize "$MAIN"
+    wait_until 5 hidden "$MAIN" || fail "the minimised window is still $(map_state "$MAIN")"
+    kill "$TRAY_PID"
+    wait_until 3 managed "$MAIN" || fail "without a tray the window stays out of reach"
+    start_tray || fail "the tray did not start again"
+    ICON=$(wait_until 10 tray_icon) || fail "the icon did not come back to the new tray"
+    echo "ICON=$ICON" >>"$STATE"
+    xdotool windowactivate "$MAIN" 2>/dev/null
+    wait_until 5 viewable "$MAIN" || fail "the window could not be brought back"
+    xdotool windowminimize "$MAIN"
+    wait_until 5 hidden "$MAIN" || fail "the new tray does not take the window"
+    xdotool mousemove --window "$ICON" 5 5 click 1
+    wait_until 5 other_windows >/dev/null || fail "a left click on the new icon opened no menu"
+    keys Down Return
+    wait_until 5 viewable "$MAIN" || fail "\"Ripristina\" left the window $(map_state "$MAIN")"
+    xdotool mousemove 0 "${SCREEN_SIZE#*x}"
+    wait_until 5 active_is "$MAIN" || fail "the window came back without the keyboard"
+}
+
+# The session ends through the session manager (xsm: Shutdown, with checkpoint, interaction
+# allowed) while the window hides in the tray with the unsaved edit: the window comes back and
+# asks, the session waits; "Annulla" cancels the logout and the program and its icon stay.
+step_logout() {
+    local id sm popup
+    xdotool windowminimize "$MAIN"
+    wait_until 5 hidden "$MAIN" || fail "the minimised window is still $(map_state "$MAIN")"
+    sm=$(find_window 5 --name '^xsm: ') || fail "no session manager window"
+    xdotool mousemove --window "$sm" 140 48 mousedown 1
+    sleep 0.3
+    xdotool mousemove_relative 24 28 sleep 0.2 mouseup 1 # "With Checkpoint"
+    popup=$(find_window 5 --name '^Shutdown$') || fail "no shutdown dialog"
+    xdotool mousemove --window "$popup" 190 17 click 1 sleep 0.2 type prova
+    xdotool mousemove --window "$popup" 48 134 click 1
+    id=$(dialog '^Warning$') || fail "the logout asked nothing"
+    viewable "$MAIN" || fail "the window did not come back to ask"
+    keys Escape
+    wait_until 5 gone "$id" || fail "Escape did not answer the question"
+    sleep 1
+    ! not_running "$PROGRAM_PID" || fail "the program ended after \"Annulla\""
+    viewable "$ICON" || fail "the tray icon went away"
+    back_in_window
+}
+
 # From "Stampa": an edit that leaves the sheet as it was (the last "Si" unticked and ticked
 # again), then "Esci". Its question has Italian buttons: "Sì" answers Alt+S, where "Yes" would
 # answer Alt+Y. The sheet is saved and the program ends.
 step_exit() {
-    keys shift+Tab shift+Tab space space Tab Tab Tab Tab Tab Tab space
+    keys shift+Tab shift+Tab space Tab Tab Tab Tab Tab Tab space
     answer_question s
     choose_file "Salva file" "$FILES/e2e_exit.xml"
     wait_until 10 not_running "$PROGRAM_PID" || fail "the program still runs after saving"
@@ -437,8 +512,10 @@ step_status() {
 
 start_desktop "${GENERAL[*]}" || exit 1
 start_cups || exit 1
+start_session_manager || exit 1
 : >"$STATE"
-start_process "$E2E_DIR/verimoda.log" env QT_QPA_PLATFORM=xcb CUPS_SERVER="$CUPS_SERVER" "$PROGRAM"
+start_process "$E2E_DIR/verimoda.log" env QT_QPA_PLATFORM=xcb CUPS_SERVER="$CUPS_SERVER" \
+    SESSION_MANAGER="$SESSION_MANAGER" "$PROGRAM"
 PROGRAM_PID=$LAST_PID
 
 run_step window "the window opens with its title and its designed size, its icon in the tray"
@@ -448,8 +525,12 @@ run_step save "\"Salva temp.\" writes the sheet's file through the save dialog"
 run_step read "\"Leggi\" reads it back after asking about the unsaved edit"
 run_step print "\"Stampa\" prints the six pages to a PDF file through the print dialog"
 run_step print_cups "\"Stampa\" prints the six pages through CUPS on a queue chosen in the dialog"
+run_step print_refused "a queue that refuses the job: the print says the sheet was not printed"
 run_step tray "minimised, the window hides; the tray icon's menu brings it back"
 run_step alt_keys "on an Italian keyboard Alt+letter types nothing into a name, AltGr+ò types \"@\""
+run_step signal "SIGTERM with an unsaved edit asks as the close box does; \"Annulla\" keeps it"
+run_step tray_gone "the tray ends: the hidden window comes back on the taskbar; a new tray takes it"
+run_step logout "the session ends with the window in the tray: it comes back and asks; \"Annulla\" stays"
 run_step exit "\"Esci\" asks in Italian about the unsaved edit, saves it and ends the program"
 run_step status "the program ends with status 0" here
 
