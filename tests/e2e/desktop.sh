@@ -140,10 +140,14 @@ start_tray() {
         wait_until 20 tray_shown && return 0
         not_running "$TRAY_PID" || break
     done
-    note "The system tray did not start: $(tail -n 3 "$E2E_DIR/trayer.log")"
+    note "The system tray did not start: $(tail -n 3 "$E2E_DIR/trayer.log")" \
+        "panels: $(windows_matching --classname '^panel$' | while read -r w; do
+            printf '%s %s; ' "$w" "$(map_state "$w")"; done)"
     return 1
 }
-tray_shown() { not_running "$TRAY_PID" && return 1; first_window --classname '^panel$' >/dev/null; }
+# The panel exists: the tray holds its selection from then on. With no icon yet it may not be
+# mapped; it shows once the program's icon docks.
+tray_shown() { not_running "$TRAY_PID" && return 1; windows_matching --classname '^panel$' | grep -q .; }
 
 # An X session manager (xsm) with no saved session; the one client it starts writes down where
 # the manager listens, so that the program started later joins the session.

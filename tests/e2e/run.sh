@@ -487,6 +487,9 @@ step_logout() {
     sleep 1
     ! not_running "$PROGRAM_PID" || fail "the program ended after \"Annulla\""
     viewable "$ICON" || fail "the tray icon went away"
+    # The session manager may raise its own window once the logout is cancelled: back to ours,
+    # as a user would click it.
+    xdotool windowactivate "$MAIN" 2>/dev/null
     back_in_window
 }
 
