@@ -154,7 +154,7 @@ tray_shown() { not_running "$TRAY_PID" && return 1; windows_matching --classname
 start_session_manager() {
     local address=$E2E_DIR/session-manager
     : >"$address"
-    printf '%s\n' "sh -c 'echo \$SESSION_MANAGER >$address; exec sleep 3600'" >"$E2E_HOME/.xsmstartup"
+    printf '%s\n' "sh -c 'echo \$SESSION_MANAGER >$address'" >"$E2E_HOME/.xsmstartup"
     start_process "$E2E_DIR/xsm.log" xsm
     wait_until 20 grep -q . "$address" || {
         note "The session manager did not start: $(tail -n 3 "$E2E_DIR/xsm.log")"
