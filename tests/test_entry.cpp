@@ -8,10 +8,12 @@
 #include "support/core_controls.h"
 #include "support/core_sheets.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace verimoda;
 using namespace verimoda::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -22,21 +24,28 @@ QString row(const Sheet& s, int i) {
 }
 
 // The verdict of each key typed one by one into a box holding `before` (p passes, r is refused
-// silently, b is refused with a beep), then what the box holds. A passed Backspace removes the
-// last character, a passed control key types nothing.
+// silently, b is refused with a beep), then what the box holds. In `before`, "|" is the caret and
+// "[...]" a selection the first key replaces; without them the caret is at the end. A passed
+// Backspace removes the character before the caret, a passed control key types nothing.
 QString typed(Control box, const QString& keys, QString before = {}) {
+    QString after;
+    if (const qsizetype caret = before.indexOf(QRegularExpression(u"[|[]"_s)); caret >= 0) {
+        const qsizetype end = before[caret] == u'|' ? caret : before.indexOf(u']');
+        after = before.mid(end + 1);
+        before.truncate(caret);
+    }
     QString verdicts;
     for (QChar key : keys) {
         const KeyVerdict v = box.array == Array::Text1
-                                 ? Text1_KeyPress(box.index, before, key.unicode())
-                                 : TEXT_GENERALE_KeyPress(box.index, before, key.unicode());
+                                 ? Text1_KeyPress(box.index, before, key.unicode(), after)
+                                 : TEXT_GENERALE_KeyPress(box.index, before, key.unicode(), after);
         verdicts += v == KeyVerdict::Pass ? u'p' : v == KeyVerdict::Refuse ? u'r' : u'b';
         if (v == KeyVerdict::Pass && key.unicode() == keycode::Backspace)
             before.chop(1);
         else if (v == KeyVerdict::Pass && key.unicode() >= 32)
             before += key;
     }
-    return verdicts + u' ' + before;
+    return verdicts + u' ' + before + after;
 }
 
 const QString B = QStringLiteral("\b"), Enter = QStringLiteral("\r"),
@@ -131,6 +140,18 @@ private slots:
         QCOMPARE(typed(text1(50), ".", u"1,5"_qs), u"b 1,5");
         QCOMPARE(typed(text1(50), "0" + B, u"150"_qs), u"bp 15");
         QCOMPARE(typed(text1(50), "56", u"ab"_qs), u"pb ab5");
+        // Typed over a selection or in the middle: the text the key makes is judged.
+        QCOMPARE(typed(general(1), "12345678901", u"[00812345678]"_qs), u"ppppppppppp 12345678901");
+        QCOMPARE(typed(general(1), "9", u"0081234567[8]"_qs), u"p 00812345679");
+        QCOMPARE(typed(general(3), "09x", u"[06]"_qs), u"ppr 09");
+        QCOMPARE(typed(general(4), "5", u"20|24"_qs), u"b 2024");
+        QCOMPARE(typed(text1(30), "-+", u"|1500"_qs), u"pb -1500");
+        QCOMPARE(typed(text1(30), "+", u"|-1500"_qs), u"b -1500");
+        QCOMPARE(typed(text1(50), "5,", u"1|0"_qs), u"bp 1,0");
+        QCOMPARE(typed(text1(50), ",9", u"12[.5]"_qs), u"pp 12,9");
+        QCOMPARE(typed(text1(50), "0", u"|5,5"_qs), u"b 5,5");
+        QCOMPARE(typed(text1(50), "1", u"12,|5"_qs), u"p 12,15");
+        QCOMPARE(typed(text1(50), "1", u"10|,5"_qs), u"b 10,5");
     }
 
     // The first problem of each stage, and the stages in their order.
@@ -175,17 +196,27 @@ private slots:
         }
     }
 
-    // Statutory date in boxes 2-4 and consolidated date in 5-7, and the day box of the date
-    // that fails (-1 when both pass).
+    // Statutory date in boxes 2-4 and consolidated date in 5-7, and the box that the date that
+    // fails shows (-1 when both pass).
     void dates() {
         const std::pair<const char16_t*, int> cases[] = {
-            {u"31|04|2006|30|06|2006", 2},     {u"30|04|2006|30|06|2006", -1},
-            {u"5|04|2006|30|06|2006", 2},      {u"29|02|2004|30|06|2006", -1},
-            {u"29|02|2006|30|06|2006", 2},     {u"29|02|1900|30|06|2006", 2},
-            {u"29|02|2000|30|06|2006", -1},    {u"00|01|2006|30|06|2006", 2},
-            {u"12|31|2006|30|06|2006", 2},     {u"01|01|0000|30|06|2006", 2},
-            {u"01|01|２００６|30|06|2006", 2}, {u"|04|2006|30|06|", -1}, // incomplete: skipped
-            {u"31|12|2006|31|06|2006", 5},     {u"31|04|2006|31|06|2006", 2}};
+            {u"31|04|2006|30|06|2006", 2},
+            {u"30|04|2006|30|06|2006", -1},
+            {u"5|04|2006|30|06|2006", 2},
+            {u"29|02|2004|30|06|2006", -1},
+            {u"29|02|2006|30|06|2006", 2},
+            {u"29|02|1900|30|06|2006", 2},
+            {u"29|02|2000|30|06|2006", -1},
+            {u"00|01|2006|30|06|2006", 2},
+            {u"12|31|2006|30|06|2006", 2},
+            {u"01|01|0000|30|06|2006", 2},
+            {u"01|01|２００６|30|06|2006", 2},
+            {u"|||||", -1}, // empty: skipped
+            {u"|04|2006|30|06|", 2},
+            {u"30|04|2006|30|06|", 7}, // in part: the first empty box
+            {u"30|04|2006|||2006", 5},
+            {u"31|12|2006|31|06|2006", 5},
+            {u"31|04|2006|31|06|2006", 2}};
         for (const auto& [dates, failing] : cases) {
             Sheet sheet;
             const QStringList parts = QString::fromUtf16(dates).split(u'|');

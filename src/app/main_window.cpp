@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QInputMethodEvent>
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -78,19 +80,35 @@ QList<int> keyCodes(const QKeyEvent& event) {
     return characterCodes(text);
 }
 
-// The filter's verdict on typing `codes` into a box whose text is `before`: each character is
-// judged on the text the ones before it leave.
-KeyVerdict judge(Control c, QString before, const QList<int>& codes) {
-    for (int code : codes) {
-        const KeyVerdict verdict = c.array == Array::TEXT_GENERALE
-                                       ? TEXT_GENERALE_KeyPress(c.index, before, code)
-                                       : Text1_KeyPress(c.index, before, code);
-        if (verdict != KeyVerdict::Pass)
-            return verdict;
-        const char32_t character = char32_t(code);
-        before += QString::fromUcs4(&character, 1);
-    }
-    return KeyVerdict::Pass;
+// The text before the caret and after it, a selection taken out: what a key or a paste replaces.
+std::pair<QString, QString> aroundCaret(const QLineEdit& box) {
+    const QString text = box.text();
+    const bool selected = box.hasSelectedText();
+    const int start = selected ? box.selectionStart() : box.cursorPosition();
+    const int end = selected ? box.selectionEnd() : start;
+    return {text.left(start), text.mid(end)};
+}
+
+// The editing keys every box takes as usual: they select, copy or take back earlier text, or
+// delete, none of which any rule refuses. A paste is judged on its own.
+bool isFreeEditingKey(const QKeyEvent& event) {
+    for (auto key : {QKeySequence::SelectAll, QKeySequence::Copy, QKeySequence::Cut,
+                     QKeySequence::Undo, QKeySequence::Redo})
+        if (event.matches(key))
+            return true;
+    return false;
+}
+
+constexpr int NoteMilliseconds = 4000;
+
+// The paste entry of a box's own menu, found by its caption in the language shown (its shortcut
+// follows a tab).
+QAction* pasteAction(const QMenu& menu) {
+    const QString caption = QCoreApplication::translate("QLineEdit", "&Paste");
+    for (QAction* action : menu.actions())
+        if (action->text().section(u'\t', 0, 0) == caption)
+            return action;
+    return nullptr;
 }
 
 } // namespace
@@ -143,8 +161,13 @@ Main::Main(Platform& platform, QWidget* parent)
     });
     connect(tabs_, &TabPages::tabActivated, this,
             [this](int page) { focusControl(firstControlOfPage(page), Qt::OtherFocusReason); });
-    connect(&changes_, &ChangeRules::focusRequested, this,
-            [this](Control c) { focusControl(c, Qt::OtherFocusReason); });
+    // The automatic move from a full day or month box selects the next box's text, as Tab does,
+    // so that a date typed in one go replaces the old one whole.
+    connect(&changes_, &ChangeRules::focusRequested, this, [this](Control c) {
+        focusControl(c, Qt::OtherFocusReason);
+        if (QLineEdit* box = textBox(c))
+            box->selectAll();
+    });
 
     Form_Load();
 }
@@ -202,7 +225,8 @@ void Main::mirrorSheet() {
     forEachControl([this](Control c) {
         QWidget* widget = widgetFor(c);
         controls_.insert(widget, c);
-        if (isTextArray(c.array)) // the keys of the text boxes pass through boxKeyPress
+        // The keys of the text boxes pass through boxKeyPress, Enter on a button presses it.
+        if (isTextArray(c.array) || c.array == Array::Command_Function)
             widget->installEventFilter(this);
         if (auto* box = qobject_cast<QCheckBox*>(widget)) {
             box->setChecked(sheet_.value(c) == 1);
@@ -463,6 +487,8 @@ void Main::Form_Resize() {
         QTimer::singleShot(0, this, [this] {
             if (isMinimized()) {
                 inTray_ = true;
+                if (note_)
+                    note_->hide();
                 hide();
             }
         });
@@ -523,27 +549,106 @@ bool Main::focusNextPrevChild(bool next) {
 }
 
 bool Main::eventFilter(QObject* watched, QEvent* event) {
-    const auto type = event->type();
-    if (type == QEvent::KeyPress || type == QEvent::InputMethod) {
-        if (const auto c = controlOf(watched); c && isTextArray(c->array)) {
-            if (type == QEvent::KeyPress)
-                return boxKeyPress(*c, static_cast<QKeyEvent*>(event));
-            boxInputMethod(*c, static_cast<QInputMethodEvent*>(event));
+    const auto c = controlOf(watched);
+    if (!c)
+        return QMainWindow::eventFilter(watched, event);
+    if (c->array == Array::Command_Function) {
+        // Enter presses a focused button, as Space does.
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+                (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+                static_cast<QPushButton*>(widgetFor(*c))->click();
+                return true;
+            }
         }
+        return QMainWindow::eventFilter(watched, event);
+    }
+    QLineEdit* box = textBox(*c);
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return boxKeyPress(*c, static_cast<QKeyEvent*>(event));
+    case QEvent::InputMethod:
+        boxInputMethod(*c, static_cast<QInputMethodEvent*>(event));
+        break;
+    case QEvent::ContextMenu: {
+        // The box's own menu, with its paste judged like Ctrl+V.
+        QMenu* menu = box->createStandardContextMenu();
+        if (QAction* paste = pasteAction(*menu)) {
+            disconnect(paste, &QAction::triggered, nullptr, nullptr);
+            connect(paste, &QAction::triggered, this,
+                    [this, c = *c] { pasteInto(c, QGuiApplication::clipboard()->text()); });
+        }
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        if (drop->source() == box || !drop->mimeData()->hasText())
+            break; // text moved within the box, or nothing a box takes
+        box->setCursorPosition(box->cursorPositionAt(drop->position().toPoint()));
+        if (pasteInto(*c, drop->mimeData()->text()))
+            drop->acceptProposedAction();
+        else
+            drop->ignore();
+        return true;
+    }
+    case QEvent::MouseButtonRelease: {
+        // The middle button pastes the selection where the press put the caret.
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::MiddleButton &&
+            QGuiApplication::clipboard()->supportsSelection()) {
+            pasteInto(*c, QGuiApplication::clipboard()->text(QClipboard::Selection));
+            return true;
+        }
+        break;
+    }
+    default:
+        break;
     }
     // Shortcut overrides pass untouched: a box claims its editing keys (Ctrl+C, Ctrl+V ...) there,
     // so they come back as key presses and are judged above.
     return QMainWindow::eventFilter(watched, event);
 }
 
-bool Main::refuses(KeyVerdict verdict) {
+void Main::refuse(Control c, KeyVerdict verdict, int key) {
     if (verdict == KeyVerdict::RefuseWithBeep)
         platform_.beep();
-    return verdict != KeyVerdict::Pass;
+    const QString text = verimoda::refusalNote(c, key);
+    QLineEdit* box = textBox(c);
+    if (text.isEmpty() || !box || !isVisible())
+        return;
+    if (!note_) {
+        // A note that takes no focus and no click, and goes by itself.
+        note_ = new QLabel(this, Qt::ToolTip | Qt::FramelessWindowHint);
+        note_->setObjectName(QStringLiteral("NotaRifiuto"));
+        note_->setAttribute(Qt::WA_ShowWithoutActivating);
+        note_->setAttribute(Qt::WA_TransparentForMouseEvents);
+        note_->setForegroundRole(QPalette::ToolTipText);
+        note_->setBackgroundRole(QPalette::ToolTipBase);
+        note_->setAutoFillBackground(true);
+        note_->setFrameStyle(QFrame::Box | QFrame::Plain);
+        note_->setMargin(3);
+        noteTimer_.setSingleShot(true);
+        connect(&noteTimer_, &QTimer::timeout, note_, &QWidget::hide);
+    }
+    note_->setText(text);
+    note_->setWindowTitle(text);
+    note_->adjustSize();
+    note_->move(box->mapToGlobal(QPoint(0, box->height() + 2)));
+    note_->show();
+    noteTimer_.start(NoteMilliseconds);
 }
 
 bool Main::boxKeyPress(Control c, QKeyEvent* event) {
     QLineEdit* box = textBox(c);
+    if (event->matches(QKeySequence::Paste)) {
+        pasteInto(c, QGuiApplication::clipboard()->text());
+        return true;
+    }
+    if (isFreeEditingKey(*event))
+        return false;
     // A letter with Alt is meant for a button or a menu (which the sheet has none of), never as
     // text: it would replace a selected name. AltGr, which types "@" and "#" on Italian keyboards,
     // is no Alt here; on platforms that report it as Ctrl+Alt it is left to the filters.
@@ -553,16 +658,42 @@ bool Main::boxKeyPress(Control c, QKeyEvent* event) {
     const QList<int> codes = keyCodes(*event);
     if (codes.isEmpty())
         return false;
-    return refuses(judge(c, box->text(), codes));
+    const auto [before, after] = aroundCaret(*box);
+    int refused = 0;
+    const KeyVerdict verdict = judgeKeys(c, before, codes, after, &refused);
+    if (verdict == KeyVerdict::Pass)
+        return false;
+    refuse(c, verdict, refused);
+    return true;
 }
 
 void Main::boxInputMethod(Control c, QInputMethodEvent* event) {
     QLineEdit* box = textBox(c);
     if (event->commitString().isEmpty())
         return;
+    const auto [before, after] = aroundCaret(*box);
+    int refused = 0;
+    const KeyVerdict verdict =
+        judgeKeys(c, before, characterCodes(event->commitString()), after, &refused);
     // A refused text is dropped; the text being composed still shows.
-    if (refuses(judge(c, box->text(), characterCodes(event->commitString()))))
+    if (verdict != KeyVerdict::Pass) {
         event->setCommitString(QString());
+        refuse(c, verdict, refused);
+    }
+}
+
+bool Main::pasteInto(Control c, const QString& pasted) {
+    QLineEdit* box = textBox(c);
+    const QString text = pastedText(pasted);
+    const auto [before, after] = aroundCaret(*box);
+    int refused = 0;
+    const KeyVerdict verdict = typableFromEmpty(c, before + text + after, &refused);
+    if (verdict != KeyVerdict::Pass) {
+        refuse(c, verdict, refused);
+        return false;
+    }
+    box->insert(text);
+    return true;
 }
 
 } // namespace verimoda

@@ -24,12 +24,14 @@
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 #include <optional>
 
 class QCheckBox;
 class QInputMethodEvent;
 class QKeyEvent;
+class QLabel;
 class QLineEdit;
 class QMenu;
 
@@ -69,6 +71,8 @@ public:
     QLineEdit* textBox(Control c) const;
     std::optional<Control> controlOf(const QObject* widget) const;
     TabPages* tabPages() const { return tabs_; }
+    // The note of why the last key or paste was refused, while it shows.
+    const QLabel* refusalNote() const { return note_; }
 
     QSystemTrayIcon* trayIcon() const { return tray_; }
     QMenu* trayMenu() const { return menu_; }
@@ -126,8 +130,12 @@ private:
     bool boxKeyPress(Control c, QKeyEvent* event);
     // Text composed by an input method (dead keys, compose) is judged like typed keys.
     void boxInputMethod(Control c, QInputMethodEvent* event);
-    // True when the filter's verdict keeps the typing out of the box; beeps when it says so.
-    bool refuses(KeyVerdict verdict);
+    // A refused key or paste: the beep where the rules say so, and the note of why beside the
+    // box.
+    void refuse(Control c, KeyVerdict verdict, int key);
+    // A paste, drop or middle click: taken only when the box could have been typed so; true
+    // when taken.
+    bool pasteInto(Control c, const QString& text);
 
     Platform& platform_;
     Twips twips_;
@@ -140,7 +148,9 @@ private:
     QSystemTrayIcon* tray_ = nullptr;
     QMenu* menu_ = nullptr;
     FileStamp known_;
-    bool inTray_ = false; // hidden by a minimise, only the tray icon brings it back
+    bool inTray_ = false;    // hidden by a minimise, only the tray icon brings it back
+    QLabel* note_ = nullptr; // why the last key or paste was refused
+    QTimer noteTimer_;
 };
 
 } // namespace verimoda

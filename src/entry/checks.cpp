@@ -164,10 +164,14 @@ std::optional<Problem> ControllaDate(const Sheet& sheet) {
         const QString dd = sheet.general(day);
         const QString mm = sheet.general(day + 1);
         const QString yyyy = sheet.general(day + 2);
-        // An incomplete date is skipped: the statutory one was reported as empty before, the
-        // consolidated one is optional.
-        if (dd.isEmpty() || mm.isEmpty() || yyyy.isEmpty())
+        // A date left empty is skipped (the consolidated one is optional); one filled in only in
+        // part is malformed, shown in its first empty box, so that no "30/06/" is filed.
+        if (dd.isEmpty() && mm.isEmpty() && yyyy.isEmpty())
             continue;
+        if (dd.isEmpty() || mm.isEmpty() || yyyy.isEmpty()) {
+            const int empty = dd.isEmpty() ? day : mm.isEmpty() ? day + 1 : day + 2;
+            return Problem{errorTitle(), dateMessage(), {Array::TEXT_GENERALE, empty}, 0};
+        }
         const bool wellFormed = dd.size() == 2 && mm.size() == 2 && yyyy.size() == 4;
         if (!wellFormed || !DataValida(QString(dd + u'/' + mm + u'/' + yyyy)))
             return Problem{errorTitle(), dateMessage(), {Array::TEXT_GENERALE, day}, 0};

@@ -19,10 +19,10 @@ bool isSeparator(QChar c) {
     return c == u',' || c == u'.';
 }
 
-// A box that takes digits up to a length: a digit passes below the length; any other key is
-// refused, with a beep once the box is full when `beepWhenFull`.
-KeyVerdict digitsUpTo(QStringView before, int key, qsizetype length, bool beepWhenFull) {
-    if (before.size() >= length)
+// A box that takes digits up to a length: a digit passes while the rest of the text is below the
+// length; any other key is refused, with a beep once the box is full when `beepWhenFull`.
+KeyVerdict digitsUpTo(qsizetype rest, int key, qsizetype length, bool beepWhenFull) {
+    if (rest >= length)
         return beepWhenFull ? KeyVerdict::RefuseWithBeep : KeyVerdict::Refuse;
     return isDigitKey(key) ? KeyVerdict::Pass : KeyVerdict::Refuse;
 }
@@ -68,8 +68,8 @@ std::optional<bool> aboveLimit(QStringView text) {
 }
 
 // 1-based position of the first separator in the text, 0 when it has none. Derived from the text
-// on every key, so that Delete, an overwritten selection, a paste or a loaded file cannot leave it
-// stale.
+// the key makes, so that Delete, an overwritten selection, a paste or a loaded file cannot leave
+// it stale.
 qsizetype PosizioneVirgola(QStringView text) {
     for (qsizetype i = 0; i < text.size(); ++i)
         if (isSeparator(text[i]))
@@ -77,69 +77,133 @@ qsizetype PosizioneVirgola(QStringView text) {
     return 0;
 }
 
-KeyVerdict percentKeyPress(QStringView before, int key) {
-    const qsizetype n = before.size();
-    // Value limit. Backspace only ever lowers the value, so a loaded text above the limit can
-    // still be corrected; a text that does not read as a number leaves the key to the next steps.
-    if (key != keycode::Backspace) {
-        QString would = before.toString();
-        if (isDigitKey(key))
-            would.append(QChar(key));
-        would.replace(u'.', u',');
-        if (aboveLimit(would).value_or(false))
-            return KeyVerdict::RefuseWithBeep;
-    }
-    const qsizetype separatorAt = PosizioneVirgola(before);
-    if (n > 0 && isSeparatorKey(key) && separatorAt != 0)
+bool hasSeparator(QStringView text) {
+    return PosizioneVirgola(text) != 0;
+}
+
+KeyVerdict percentKeyPress(QStringView before, int key, QStringView after) {
+    // Backspace only ever lowers the value, so a loaded text above the limit can still be
+    // corrected.
+    if (key == keycode::Backspace)
+        return KeyVerdict::Pass;
+    QString would = before.toString();
+    if (isDigitKey(key) || isSeparatorKey(key))
+        would.append(QChar(key));
+    would.append(after);
+    // Value limit; a text that does not read as a number leaves the key to the next steps.
+    if (aboveLimit(QString(would).replace(u'.', u',')).value_or(false))
+        return KeyVerdict::RefuseWithBeep;
+    if (isSeparatorKey(key) && (hasSeparator(before) || hasSeparator(after)))
         return KeyVerdict::RefuseWithBeep; // one separator only
-    if (key != keycode::Backspace) {
-        // A full box: two decimals after a separator that follows one or two digits, three
-        // digits without a separator.
-        const qsizetype full = separatorAt == 2 ? 4 : separatorAt == 3 ? 5 : 3;
-        if (n >= full)
-            return KeyVerdict::RefuseWithBeep;
-    }
-    if (n == 0 && (key == '0' || isSeparatorKey(key)))
+    // Two decimals after a separator that follows one or two digits, three digits without one.
+    const qsizetype separatorAt = PosizioneVirgola(would);
+    const qsizetype full = separatorAt == 2 ? 4 : separatorAt == 3 ? 5 : 3;
+    if (before.size() + 1 + after.size() > full)
+        return KeyVerdict::RefuseWithBeep;
+    if (before.isEmpty() && (key == '0' || isSeparatorKey(key)))
         return KeyVerdict::RefuseWithBeep; // no leading zero, no leading separator
-    if (isDigitKey(key) || isSeparatorKey(key) || key == keycode::Backspace)
+    if (isDigitKey(key) || isSeparatorKey(key))
         return KeyVerdict::Pass;
     return KeyVerdict::RefuseWithBeep;
 }
 
+bool isDayOrMonth(int index) {
+    return index == 2 || index == 3 || index == 5 || index == 6;
+}
+
 } // namespace
 
-KeyVerdict TEXT_GENERALE_KeyPress(int index, QStringView before, int key) {
+KeyVerdict TEXT_GENERALE_KeyPress(int index, QStringView before, int key, QStringView after) {
     if (key == keycode::Backspace || key == keycode::Enter)
         return KeyVerdict::Pass;
+    const qsizetype rest = before.size() + after.size();
     switch (index) {
     case 1:
     case 9:
-        return digitsUpTo(before, key, 11, true); // tax codes of the two companies
-    case 2:
-    case 3:
-    case 5:
-    case 6:
-        return digitsUpTo(before, key, 2, false); // day and month
+        return digitsUpTo(rest, key, 11, true); // tax codes of the two companies
     case 4:
     case 7:
-        return digitsUpTo(before, key, 4, true); // year
-    case 11:                                     // signatory's tax code, letters as typed
-        return before.size() < 16 ? KeyVerdict::Pass : KeyVerdict::RefuseWithBeep;
+        return digitsUpTo(rest, key, 4, true); // year
+    case 11:                                   // signatory's tax code, letters as typed
+        return rest < 16 ? KeyVerdict::Pass : KeyVerdict::RefuseWithBeep;
     default:
+        if (isDayOrMonth(index))
+            return digitsUpTo(rest, key, 2, false);
         return KeyVerdict::Pass; // names
     }
 }
 
-KeyVerdict Text1_KeyPress(int index, QStringView before, int key) {
+KeyVerdict Text1_KeyPress(int index, QStringView before, int key, QStringView after) {
     if (index == PercentBox)
-        return percentKeyPress(before, key);
-    if (!before.isEmpty() && (key == '+' || key == '-'))
-        return KeyVerdict::RefuseWithBeep; // a sign only in front
+        return percentKeyPress(before, key, after);
+    // A sign only in front, and only one.
+    const bool signed_ = !after.isEmpty() && (after[0] == u'+' || after[0] == u'-');
+    if ((key == '+' || key == '-') && (!before.isEmpty() || signed_))
+        return KeyVerdict::RefuseWithBeep;
     if (isDigitKey(key) || key == '+' || key == '-' || key == keycode::Backspace ||
         key == keycode::Enter || key == keycode::CtrlC || key == keycode::CtrlV ||
         key == keycode::Null)
         return KeyVerdict::Pass;
     return KeyVerdict::RefuseWithBeep;
+}
+
+KeyVerdict judgeKeys(Control box, QString before, const QList<int>& codes, QStringView after,
+                     int* refused) {
+    for (int code : codes) {
+        const KeyVerdict verdict = box.array == Array::TEXT_GENERALE
+                                       ? TEXT_GENERALE_KeyPress(box.index, before, code, after)
+                                       : Text1_KeyPress(box.index, before, code, after);
+        if (verdict != KeyVerdict::Pass) {
+            if (refused)
+                *refused = code;
+            return verdict;
+        }
+        const char32_t character = char32_t(code);
+        before += QString::fromUcs4(&character, 1);
+    }
+    return KeyVerdict::Pass;
+}
+
+QString pastedText(QString text) {
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral(" "))
+        .replace(u'\r', u' ')
+        .replace(u'\n', u' ');
+}
+
+KeyVerdict typableFromEmpty(Control box, QStringView text, int* refused) {
+    QList<int> codes;
+    for (char32_t c : text.toUcs4())
+        codes.append(int(c));
+    return judgeKeys(box, QString(), codes, {}, refused);
+}
+
+QString refusalNote(Control box, int key) {
+    if (box.array == Array::Text1) {
+        if (box.index == PercentBox)
+            return QStringLiteral("La percentuale arriva al massimo a 100, con una sola virgola "
+                                  "e al massimo due decimali; non comincia con 0.");
+        if (key == '+' || key == '-')
+            return QStringLiteral("Il segno va solo davanti al numero.");
+        return QStringLiteral("Gli importi sono numeri interi, senza punti né virgole.");
+    }
+    switch (box.index) {
+    case 1:
+    case 9:
+        return QStringLiteral("Il codice fiscale ha 11 cifre.");
+    case 2:
+    case 5:
+        return QStringLiteral("Il giorno ha due cifre, ad esempio 05.");
+    case 3:
+    case 6:
+        return QStringLiteral("Il mese ha due cifre, ad esempio 09.");
+    case 4:
+    case 7:
+        return QStringLiteral("L'anno ha quattro cifre.");
+    case 11:
+        return QStringLiteral("Il codice fiscale del firmatario ha 16 caratteri.");
+    default:
+        return {};
+    }
 }
 
 ChangeRules::ChangeRules(Sheet& sheet, QObject* parent) : QObject(parent), sheet_(sheet) {
@@ -154,8 +218,7 @@ ChangeRules::ChangeRules(Sheet& sheet, QObject* parent) : QObject(parent), sheet
 void ChangeRules::TEXT_GENERALE_Change(int index) {
     if (sheet_.CaricamentoInCorso)
         return;
-    const bool dayOrMonth = index == 2 || index == 3 || index == 5 || index == 6;
-    if (dayOrMonth && sheet_.general(index).size() == 2)
+    if (isDayOrMonth(index) && sheet_.general(index).size() == 2)
         emit focusRequested({Array::TEXT_GENERALE, index + 1});
     sheet_.NessunaModifica = false;
 }

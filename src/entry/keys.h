@@ -1,6 +1,7 @@
 // What the user may type into the text boxes, key by key, and what a change of their text sets
-// off. The filters are pure: they see the box, its text before the key and the key code, never
-// the caret or a selection, and judge every key as if it were added at the end of the text.
+// off. The filters are pure: they judge the text the key would make, given as the text before the
+// caret (a selection already taken out, as the key replaces it) and the text after it. A key typed
+// at the end of a box has no text after it.
 #pragma once
 
 #include "sheet/sheet.h"
@@ -24,11 +25,26 @@ inline constexpr int CtrlV = 22;
 
 // The general-data boxes TEXT_GENERALE 0-11: tax codes and date parts take digits up to their
 // length, the signatory's tax code any 16 characters, the names anything.
-KeyVerdict TEXT_GENERALE_KeyPress(int index, QStringView before, int key);
+KeyVerdict TEXT_GENERALE_KeyPress(int index, QStringView before, int key, QStringView after = {});
 
 // The indicator boxes Text1: whole numbers with an optional leading sign; box 50 a percentage
 // up to 100 with one separator ("," or ".") and at most two decimals.
-KeyVerdict Text1_KeyPress(int index, QStringView before, int key);
+KeyVerdict Text1_KeyPress(int index, QStringView before, int key, QStringView after = {});
+
+// The verdict on several characters arriving at once at the caret (an input method's text), each
+// judged on what the ones before it left; `refused` gets the first character refused.
+KeyVerdict judgeKeys(Control box, QString before, const QList<int>& codes, QStringView after,
+                     int* refused = nullptr);
+
+// A pasted or dropped text as the box takes it: every line break becomes one blank, as a
+// one-line box shows it.
+QString pastedText(QString text);
+// Whether `text` could have been typed key by key into the empty box: the verdict on the first
+// key that could not, Pass when all could.
+KeyVerdict typableFromEmpty(Control box, QStringView text, int* refused = nullptr);
+
+// The short note that tells why the box refused `key`.
+QString refusalNote(Control box, int key);
 
 // The change handlers, run on every text change of the sheet, whoever made it.
 class ChangeRules : public QObject {
