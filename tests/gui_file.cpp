@@ -16,6 +16,10 @@
 using namespace verimoda;
 using namespace verimoda::test;
 
+namespace {
+constexpr qint64 WriteProtected = -2; // a disk made read-only, not a full one
+} // namespace
+
 class TestFileCommands : public QObject {
     Q_OBJECT
 private slots:
@@ -71,7 +75,8 @@ private slots:
         QTest::addColumn<bool>("written");
         QTest::addColumn<QStringList>("journal");
         QTest::addColumn<QString>("message"); // how the last one starts
-        QTest::addColumn<qint64>("full");     // the target or the diskette on a disk with this room
+        QTest::addColumn<qint64>("full"); // the target or the diskette on a disk with this room,
+                                          // or write-protected
         const auto Absent = Platform::Diskette::Absent, Ready = Platform::Diskette::Ready,
                    NotReady = Platform::Diskette::NotReady;
         QTest::newRow("Salva temp., in a folder, no drive test")
@@ -105,6 +110,9 @@ private slots:
         QTest::newRow("Genera, diskette nearly full")
             << 3 << Ready << "foglio.xml" << true << QStringList{Save, Failure}
             << "Impossibile copiare il file sul dischetto" << qint64(4096);
+        QTest::newRow("Genera, diskette write-protected")
+            << 3 << Ready << "foglio.xml" << true << QStringList{Save, Failure}
+            << "Impossibile copiare il file sul dischetto" << WriteProtected;
     }
     void saves() {
         QFETCH(int, command);
@@ -122,12 +130,13 @@ private slots:
         fake.saveNames = {fake.file("vecchio.xml"), target.isEmpty() ? "" : fake.file(target)};
         QVERIFY(QDir(fake.folder.path()).mkdir("fogli"));
         std::optional<FullDisk> disk;
-        const bool fullDiskette = full >= 0 && command == 3;
-        if (full >= 0) {
+        const bool fullDiskette = full != -1 && command == 3;
+        if (full >= 0 || full == WriteProtected) {
             disk.emplace();
             if (!disk->skipReason.isEmpty())
                 QSKIP(qPrintable(disk->skipReason));
-            QVERIFY(!saveSheetFile(disk->file("foglio.xml"), "old") && disk->fillLeaving(full));
+            QVERIFY(!saveSheetFile(disk->file("foglio.xml"), "old"));
+            QVERIFY(full == WriteProtected ? disk->writeProtect() : disk->fillLeaving(full));
             if (fullDiskette)
                 fake.disketteRoot = disk->path();
             else
@@ -160,7 +169,10 @@ private slots:
         const bool copied = command == 3 && drive == Platform::Diskette::Ready && !fullDiskette;
         QCOMPARE(fixture::contents(diskette.filePath("foglio.xml")), copied ? sheet : "(missing)");
         if (disk) { // one message that says why, the old file as it was and no other
-            QVERIFY2(m.text.contains("Il disco è pieno"), qPrintable(m.text));
+            QVERIFY2(m.text.contains(full == WriteProtected
+                                         ? "Il dischetto è protetto da scrittura."
+                                         : "Il disco è pieno"),
+                     qPrintable(m.text));
             QCOMPARE(fixture::contents(disk->file("foglio.xml")), "old");
             QCOMPARE(QDir(disk->path()).entryList(QDir::Files), QStringList{"foglio.xml"});
             QVERIFY(w->isVisible());

@@ -8,7 +8,9 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QPrinter>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -60,6 +62,7 @@ private slots:
     // enough for their headers; a cancel gives no name.
     void fileDialog() {
         QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkdir("fogli"));
         QFile file(folder.filePath("foglio.xml"));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(12345, 'x')));
         file.close();
@@ -74,8 +77,9 @@ private slots:
                 QVERIFY2(header->sectionSize(i) > header->fontMetrics().horizontalAdvance(title),
                          qPrintable(title));
             }
-            const QModelIndex row = view->model()->index(0, 0, view->rootIndex());
-            for (int column : {0, 1, 3}) // the type's name comes from the machine's MIME database
+            seen << view->model()->index(0, 2, view->rootIndex()).data().toString(); // "fogli"
+            const QModelIndex row = view->model()->index(1, 0, view->rootIndex());
+            for (int column : {0, 1, 3}) // a file's type comes from the machine's MIME database
                 seen << row.siblingAtColumn(column).data().toString();
             dialog->reject();
         });
@@ -83,9 +87,32 @@ private slots:
             nullptr, {"Apri file", "Xml File (*.xml);;Tutti i file (*)", folder.path()});
         QVERIFY(name.isEmpty());
         const QLocale italian(QLocale::Italian, QLocale::Italy);
-        QCOMPARE(seen, QStringList({"foglio.xml", italian.formattedDataSize(12345),
+        QCOMPARE(seen, QStringList({"Cartella", "foglio.xml", italian.formattedDataSize(12345),
                                     italian.toString(QFileInfo(file).lastModified(),
                                                      QLocale::ShortFormat)}));
+    }
+
+    // The print dialog has no English left where Qt's translation stops short.
+    void printDialog() {
+        QStringList english;
+        QTimer::singleShot(300, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog);
+            for (const QWidget* w : dialog->findChildren<QWidget*>()) {
+                QString text = w->property("text").toString() + w->property("title").toString();
+                if (const auto* tabs = qobject_cast<const QTabWidget*>(w))
+                    for (int i = 0; i < tabs->count(); ++i)
+                        text += tabs->tabText(i);
+                for (const char* word : {"Pages", "Double Sided", "Off", "binding"})
+                    if (text == word || (qstrlen(word) > 3 && text.contains(word)))
+                        english << text;
+            }
+            QMetaObject::invokeMethod(dialog, "reject");
+        });
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        QVERIFY(!QtPlatform().printDialog(nullptr, printer));
+        QCOMPARE(english, QStringList());
     }
 
     // A message as the user sees it: the lines apart, no markup read (a text may quote a file's

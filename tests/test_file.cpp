@@ -190,7 +190,7 @@ private slots:
             {general(4), u"2006\n"_qs, 0, generalCaption(2), u"va a capo"_qs},
             {general(5), QString(QChar(0xD83D)), 0, generalCaption(3), u"non valido"_qs},
             {general(10), u"Rossi\nMario"_qs, 0, generalCaption(6), u"va a capo"_qs},
-            {text1(60), u"12😀"_qs, 6, itemText(60), u"\"😀\""_qs},
+            {text1(60), u"12😀"_qs, 6, itemText(60), u"\"😀\" (U+1F600)"_qs},
             {text1(42), u"12>3"_qs, 4, itemText(42), u"\">\""_qs}, // would end the summary early
             {general(0), longest + u'x', 0, generalCaption(0), u"troppo lungo"_qs},
             {general(0), accents + u'à', 0, generalCaption(0), u"troppo lungo"_qs},
@@ -210,7 +210,8 @@ private slots:
         sheet.setText(general(11), u"ł"_qs);
         QCOMPARE(checkFileTexts(sheet).value().message,
                  u"Verificare nel riquadro Dati Generali\r\n<Codice Fiscale del firmatario>\r\n"
-                 u"il carattere \"ł\" non può essere scritto nel file: correggere il testo prima "
+                 u"il carattere \"ł\" (U+0142) non può essere scritto nel file: correggere il "
+                 u"testo prima "
                  u"di salvare il file.");
 
         // What the check lets through, the reader takes back: the longest lines, CR LF or LF.

@@ -69,6 +69,10 @@ void prepareApplication(QApplication& app) {
     if (translator->load(QStringLiteral("qtbase_it"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
+    // Installed later, asked first: what Qt's translation lacks.
+    auto* own = new QTranslator(&app);
+    if (own->load(QStringLiteral(":/verimoda/verimoda_it.qm")))
+        QApplication::installTranslator(own);
 
     QApplication::setApplicationName(shortTitle());
     QApplication::setWindowIcon(programIcon());

@@ -15,6 +15,9 @@ int lastSystemError();
 // or the disk, asked again, has less than `needed` bytes free (Qt may have changed the error).
 bool failedForRoom(int error, const QString& folder, qint64 needed);
 
+// Whether the disk holding `folder` is write-protected (a diskette's tab, a read-only medium).
+bool writeProtected(const QString& folder);
+
 // Makes a renamed file's name durable: syncs its folder where the system can. False when the
 // disk did not confirm it.
 bool makeNameDurable(const QString& folder);

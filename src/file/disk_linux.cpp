@@ -24,6 +24,10 @@ bool failedForRoom(int error, const QString& folder, qint64 needed) {
     return qint64(s.f_bavail) * qint64(s.f_frsize) < needed;
 }
 
+bool writeProtected(const QString& folder) {
+    return ::access(QFile::encodeName(folder).constData(), W_OK) != 0 && errno == EROFS;
+}
+
 // Without the folder's sync a power cut right after the save could bring back the old file, or
 // none.
 bool makeNameDurable(const QString& folder) {

@@ -1,5 +1,7 @@
 #include "file/writer.h"
 
+#include "file/disk.h"
+
 #include "entry/answers.h"
 #include "file/codec.h"
 #include "file/reader.h"
@@ -103,7 +105,9 @@ std::optional<QString> unwritableReason(const QString& text, bool indicator, int
     if (character.size() == 1 && character[0].isSurrogate()) // half of a character
         return QStringLiteral("il testo contiene un carattere non valido");
     if (!character.isEmpty())
-        return u"il carattere \""_s + character + u"\" non può essere scritto nel file"_s;
+        return u"il carattere \""_s + character + u"\" (U+"_s +
+               QString::number(character.toUcs4().value(0), 16).toUpper().rightJustified(4, u'0') +
+               u") non può essere scritto nel file"_s; // many show as an empty box
     if (indicator && text.contains(u'>'))
         return QStringLiteral("il valore non può contenere il carattere \">\"");
     // The line the reader would read back: "<number> - " and the text, accents transliterated
@@ -327,7 +331,9 @@ std::optional<QString> copyToDiskette(QIODevice& source, const QString& name,
     }
     if (const std::optional<QString> reason =
             saveWholeFile(QDir(disketteFolder).filePath(name), bytes))
-        return disketteFailure(name, *reason);
+        return disketteFailure(name, writeProtected(disketteFolder)
+                                         ? u"Il dischetto è protetto da scrittura."_s
+                                         : *reason);
     return std::nullopt;
 }
 

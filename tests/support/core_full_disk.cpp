@@ -65,6 +65,11 @@ qint64 FullDisk::freeBytes() const {
     return qint64(s.f_bavail) * qint64(s.f_frsize);
 }
 
+bool FullDisk::writeProtect() {
+    return ::mount(nullptr, QFile::encodeName(path()).constData(), nullptr,
+                   MS_REMOUNT | MS_RDONLY | MS_NOSUID | MS_NODEV, nullptr) == 0;
+}
+
 bool FullDisk::fillLeaving(qint64 wanted) {
     const int fd = ::open(QFile::encodeName(file(QStringLiteral(".filler"))).constData(),
                           O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);

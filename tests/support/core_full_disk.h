@@ -26,6 +26,8 @@ public:
     // 4 KiB page); false when that could not be done.
     bool fillLeaving(qint64 freeBytes);
     qint64 freeBytes() const;
+    // Makes the disk read-only, as a write-protected diskette.
+    bool writeProtect();
 
 private:
     QTemporaryDir folder_;
