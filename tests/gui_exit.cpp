@@ -5,6 +5,7 @@
 #include "support/gui_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDialog>
 #include <QMenu>
 #include <QTest>
@@ -22,7 +23,7 @@ private slots:
     // later "Genera" checks the sheet again). A signal or the session's end brings the window back
     // from the tray to ask.
     void exitPaths_data() {
-        QTest::addColumn<int>("way"); // Esci, close box, signal, session end
+        QTest::addColumn<int>("way"); // Esci, close box, signal, session end, Enter on Esci
         QTest::addColumn<QMessageBox::StandardButton>("answer"); // to the question, if asked
         QTest::addColumn<QStringList>("journal"); // a save followed by the end is a written file
         const auto No = QMessageBox::No, Yes = QMessageBox::Yes, Cancel = QMessageBox::Cancel;
@@ -38,6 +39,8 @@ private slots:
                 << way << Yes << QStringList{Question, Save};
             QTest::addRow("%s, Cancel", ways[way]) << way << Cancel << QStringList{Question};
         }
+        // Enter on the focused button presses it, as Space does.
+        QTest::addRow("Enter on Esci, No") << 4 << No << QStringList{Question, Exit};
     }
     void exitPaths() {
         QFETCH(int, way);
@@ -51,7 +54,8 @@ private slots:
         const auto w = openWindow(fake);
         if (edited) // an option box changed is an edit like an answer
             clickControl(*w, way == 1 ? no(3) : option(6));
-        if (way >= 2) { // in the tray, where the window rests
+        const bool fromTray = way == 2 || way == 3;
+        if (fromTray) { // in the tray, where the window rests
             w->setWindowState(Qt::WindowMinimized);
             QTRY_VERIFY(w->isHidden());
         }
@@ -62,13 +66,17 @@ private slots:
             QCOMPARE(w->close(), !stays);
         else if (way == 2)
             w->endRequested();
-        else
+        else if (way == 3)
             QCOMPARE(w->sessionEnding(), !stays);
+        else {
+            w->widgetFor(button(4))->setFocus();
+            QTest::keyClick(w->widgetFor(button(4)), Qt::Key_Return);
+        }
         QCoreApplication::processEvents(); // the session's end follows its answer
         QCOMPARE(fake.journal, journal);
         QCOMPARE(w->trayIcon()->isVisible(), stays); // the icon goes at the end
         // Hidden in the tray, the window comes back only to ask.
-        QCOMPARE(w->isVisible(), (way < 2 || edited) && (stays || !closes));
+        QCOMPARE(w->isVisible(), (!fromTray || edited) && (stays || !closes));
         if (stays)
             QVERIFY(!w->sheet().NessunaModifica && !w->sheet().UscitaRichiesta &&
                     !w->isMinimized());
@@ -140,6 +148,29 @@ private slots:
         w->showNormal();
         w->setWindowState(Qt::WindowMinimized);
         QTRY_VERIFY(w->isHidden());
+    }
+
+    // A dialog keeps the window reachable: minimised meanwhile, it stays on the taskbar and the
+    // tray menu does not open; once the dialog closes, the window is active again with the focus
+    // where it was.
+    void dialogsKeepTheWindow() {
+        FakePlatform fake;
+        const auto w = openWindow(fake);
+        QWidget other; // where the dialog took the keyboard
+        fake.during = [&] {
+            w->setWindowState(Qt::WindowMinimized);
+            QTest::qWait(50); // a hide into the tray would have come by now
+            QVERIFY(w->isVisible() && w->isMinimized());
+            emit w->trayIcon()->activated(QSystemTrayIcon::Trigger);
+            w->showNormal();
+            other.show();
+            other.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&other));
+        };
+        click(w->widgetFor(button(2))); // "Leggi": nothing to save, the open dialog
+        QCOMPARE(fake.journal, QStringList{Open});
+        QTRY_VERIFY(w->isActiveWindow());
+        QCOMPARE(QApplication::focusWidget(), w->widgetFor(button(2)));
     }
 };
 

@@ -114,7 +114,7 @@ QAction* pasteAction(const QMenu& menu) {
 } // namespace
 
 Main::Main(Platform& platform, QWidget* parent)
-    : QMainWindow(parent), platform_(platform), twips_(Twips::forScreen(screen())) {
+    : QMainWindow(parent), platform_(platform, *this), twips_(Twips::forScreen(screen())) {
     setObjectName(QStringLiteral("Main"));
     // Every widget made below asks for its window's screen (for the resolution of its font);
     // named now, it need not be looked up by position each time.
@@ -465,7 +465,7 @@ void Main::closeEvent(QCloseEvent* event) {
 
 void Main::trayActivated(QSystemTrayIcon::ActivationReason reason) {
     // Only a left click; and no second command while a dialog of the first is open.
-    if (reason != QSystemTrayIcon::Trigger || QApplication::activeModalWidget())
+    if (reason != QSystemTrayIcon::Trigger || dialogs_ > 0 || QApplication::activeModalWidget())
         return;
     if (isVisible()) {
         raise();
@@ -482,10 +482,11 @@ void Main::changeEvent(QEvent* event) {
 
 void Main::Form_Resize() {
     // Hidden, the window has no taskbar button: only the tray icon brings it back, so without a
-    // tray it stays minimised. The hide waits for the state change to complete.
-    if (isMinimized() && platform_.trayAvailable())
+    // tray it stays minimised, and so it does while a dialog is open (hidden with it, the dialog
+    // would wait where nobody can reach it). The hide waits for the state change to complete.
+    if (isMinimized() && platform_.trayAvailable() && dialogs_ == 0)
         QTimer::singleShot(0, this, [this] {
-            if (isMinimized()) {
+            if (isMinimized() && dialogs_ == 0) {
                 inTray_ = true;
                 if (note_)
                     note_->hide();
@@ -500,6 +501,15 @@ void Main::watchTray() {
     if (inTray_ && isHidden() && !platform_.trayAvailable()) {
         inTray_ = false;
         showMinimized();
+    }
+}
+
+void Main::dialogClosed() {
+    // The keyboard comes back to the window, to the control that had the focus; a window the user
+    // minimised meanwhile, or one resting in the tray, stays where it is.
+    if (--dialogs_ == 0 && isVisible() && !isMinimized()) {
+        raise();
+        activateWindow();
     }
 }
 

@@ -11,6 +11,7 @@
 //                    ways out (EsciProgramma, the close box), the keyboard and the focus
 #pragma once
 
+#include "app/dialog_watch.h"
 #include "app/platform.h"
 #include "app/sheet_pages.h"
 #include "app/twips.h"
@@ -39,7 +40,7 @@ namespace verimoda {
 
 class TabPages;
 
-class Main : public QMainWindow {
+class Main : public QMainWindow, private DialogWatch::Window {
     Q_OBJECT
 public:
     explicit Main(Platform& platform, QWidget* parent = nullptr);
@@ -137,7 +138,11 @@ private:
     // when taken.
     bool pasteInto(Control c, const QString& text);
 
-    Platform& platform_;
+    void dialogOpened() override { ++dialogs_; }
+    void dialogClosed() override;
+
+    DialogWatch platform_;
+    int dialogs_ = 0; // messages and dialogs open now
     Twips twips_;
     Sheet sheet_;
     AnswerRules rules_{sheet_};

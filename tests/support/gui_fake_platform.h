@@ -46,6 +46,7 @@ public:
     QString disketteRoot;         // the diskette's folder (make one with a QTemporaryDir)
     QTemporaryDir folder;         // the program folder, empty at start
     std::function<void()> onExit; // runs inside exitProgram, to look at the window at the end
+    std::function<void()> during; // runs inside every message and dialog, as the user meanwhile
 
     // What happened: "message <title>", "save <title>", "open <title>", "print", "beep",
     // "popup", "exit".
@@ -66,6 +67,8 @@ public:
     QMessageBox::StandardButton message(QWidget*, QMessageBox::Icon icon, const QString& title,
                                         const QString& text,
                                         QMessageBox::StandardButtons buttons) override {
+        if (during)
+            during();
         messages.append({icon, title, text, buttons});
         journal.append(QLatin1String("message ") + title);
         const auto escape = (buttons & QMessageBox::Cancel) ? QMessageBox::Cancel
@@ -74,15 +77,21 @@ public:
         return answers.isEmpty() ? escape : answers.takeFirst();
     }
     QString saveFileName(QWidget*, const FileDialog& dialog) override {
+        if (during)
+            during();
         journal.append(QLatin1String("save ") + dialog.title);
         return saveNames.isEmpty() ? QString() : saveNames.takeFirst();
     }
     QString openFileName(QWidget*, const FileDialog& dialog) override {
+        if (during)
+            during();
         openDialogs.append(dialog);
         journal.append(QLatin1String("open ") + dialog.title);
         return openNames.isEmpty() ? QString() : openNames.takeFirst();
     }
     bool printDialog(QWidget*, QPrinter& printer) override {
+        if (during)
+            during();
         journal.append(QStringLiteral("print"));
         printOffers.append(printer.outputFileName());
         if (printAnswers.isEmpty() || !printAnswers.takeFirst())
