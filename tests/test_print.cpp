@@ -63,8 +63,11 @@ private slots:
     void document() {
         Sheet sheet;
         fixture::fillFullSheet(sheet);                  // "S&P/MIB" among the options
-        for (int box = 0; box < GeneralBoxCount; ++box) // a partial date and one text
-            sheet.setText(general(box), box == 3 ? u"12"_qs : box == 10 ? u"Rossi"_qs : QString());
+        for (int box = 0; box < GeneralBoxCount; ++box) // a partial date and two texts
+            sheet.setText(general(box), box == 3    ? u"12"_qs
+                                        : box == 10 ? u"Rossi"_qs
+                                        : box == 0  ? words(20) // wider than the page
+                                                    : QString());
         sheet.setValue(option(14), 1); // two ticked after a read: the first one counts
         sheet.setValue(no(4), 0);      // row 4 unanswered
         RecordingPrinter p;
@@ -78,9 +81,13 @@ private slots:
         verifyReaches(first[3], 0, Edge);
         const QStringList values{"",      "", "/12/", "",      "",     "",
                                  "Rossi", "", "No",   "altro", "ass.", "S&P/MIB"};
+        // A value that would cover its label: below it, broken where the page ends (a regular
+        // "parola" is 9 wide, its space 1.125), right-aligned; the rows below move down.
+        const QStringList below{words(18), words(2)};
         size_t k = 4;
-        for (int row = 0; row < GeneralLabelCount; ++row) {
-            verifyAt(first[k], generalCaption(row), 0, 25.0f + 6 * float(row), 10);
+        float y = 25;
+        for (int row = 0; row < GeneralLabelCount; ++row, y += 6) {
+            verifyAt(first[k], generalCaption(row), 0, y, 10);
             const bool valued = !values[row].isEmpty();
             verifyReaches(first[k + 1], first[k].right(), valued ? first[k + 2].x : Edge);
             QVERIFY(first[k].bold && !first[k + 1].bold);
@@ -89,6 +96,11 @@ private slots:
                 QVERIFY(first[k + 2].right() == Edge && !first[k + 2].bold);
             }
             k += valued ? 3 : 2;
+            for (int line = 0; row == 0 && line < below.size(); ++line, ++k) {
+                y += 4;
+                QCOMPARE(first[k].text, below[line]);
+                QVERIFY(first[k].right() == Edge && first[k].y == y && !first[k].bold);
+            }
         }
         QCOMPARE(k, first.size());
 

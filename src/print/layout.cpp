@@ -3,6 +3,8 @@
 #include "entry/answers.h"
 #include "print/wrap.h"
 
+#include <algorithm>
+
 namespace verimoda {
 
 namespace {
@@ -117,18 +119,38 @@ void PrintLayout::StampaDocumento() {
 }
 
 void PrintLayout::StampaValoreGenerale(const QString& label, const QString& value) {
-    p_.setX(p_.textWidth(label)); // still bold, as the label was printed
+    const float labelWidth = p_.textWidth(label); // still bold, as the label was printed
+    p_.setX(labelWidth);
     p_.setBold(false);
     p_.setY(PosizioneRiga);
+    // A value that would cover its label goes below it, on as many lines as it takes, so that
+    // both can be read; the leader then reaches the right edge.
+    const bool fits = labelWidth + p_.textWidth(value) <= p_.scaleWidth();
+    const QString onTheRow = fits ? value : QString();
     // The leader reaches the start of the value, or the right edge when there is none.
-    p_.printLine(runOfWidth(p_, Dot, p_.scaleWidth() - p_.x() - p_.textWidth(value)));
-    if (!value.isEmpty()) {
+    p_.printLine(runOfWidth(p_, Dot, p_.scaleWidth() - p_.x() - p_.textWidth(onTheRow)));
+    if (!onTheRow.isEmpty()) {
         p_.setY(PosizioneRiga);
-        p_.setX(p_.scaleWidth() - p_.textWidth(value));
-        p_.printLine(value);
+        printRightAligned(onTheRow);
     }
+    QString rest = fits ? QString() : value;
+    while (p_.textWidth(rest) > p_.scaleWidth() - ItemLeft) {
+        const std::optional<BrokenLine> broken = breakLine(p_, rest, p_.scaleWidth() - ItemLeft);
+        if (!broken)
+            break; // no break position: the rest goes on one line
+        printRightAligned(broken->line);
+        rest = broken->rest;
+    }
+    if (!rest.isEmpty())
+        printRightAligned(rest);
     p_.setY(p_.y() + GeneralGap);
     PosizioneRiga = p_.y();
+}
+
+// Ends at the right edge; a word wider than the page starts at the left edge.
+void PrintLayout::printRightAligned(const QString& line) {
+    p_.setX(std::max(0.0f, p_.scaleWidth() - p_.textWidth(line)));
+    p_.printLine(line);
 }
 
 void PrintLayout::StampaPagine() {

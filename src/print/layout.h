@@ -23,6 +23,7 @@ public:
 
     void StampaDocumento();
     void StampaValoreGenerale(const QString& label, const QString& value);
+    void printRightAligned(const QString& line);
     void StampaPagine();
     void NuovaPagina(int n);
     void StampaTitoloPagina(const QString& title);
