@@ -5,7 +5,7 @@ set -eu
 
 build="build-essential cmake ninja-build qt6-base-dev qt6-l10n-tools libcups2-dev qt6-translations-l10n fonts-liberation2"
 package="$build dpkg-dev"
-test="$package lintian desktop-file-utils appstream man-db fonts-dejavu-core poppler-utils clang libclang-rt-14-dev xvfb xauth xdotool trayer openbox imagemagick x11-utils x11-session-utils x11-xserver-utils cups-daemon cups-client cups-filters cups-core-drivers"
+test="$package lintian desktop-file-utils appstream man-db fonts-dejavu-core poppler-utils clang libclang-rt-14-dev xvfb xauth xdotool xclip trayer openbox imagemagick x11-utils x11-session-utils x11-xserver-utils cups-daemon cups-client cups-filters cups-core-drivers"
 
 case "${1:-build}" in
 build) wanted=$build ;;

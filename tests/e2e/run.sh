@@ -15,7 +15,7 @@ DATA=$(realpath "$(dirname "$0")/../data")
 # shellcheck source=tests/e2e/cups.sh
 . "$(dirname "$0")/cups.sh"
 
-need_tools xsm:x11-session-utils iceauth:x11-xserver-utils cupsreject:cups-client Xvfb:xvfb xauth:xauth xdotool:xdotool trayer:trayer openbox:openbox \
+need_tools xclip:xclip xsm:x11-session-utils iceauth:x11-xserver-utils cupsreject:cups-client Xvfb:xvfb xauth:xauth xdotool:xdotool trayer:trayer openbox:openbox \
     import:imagemagick compare:imagemagick xwininfo:x11-utils xprop:x11-utils \
     pdfinfo:poppler-utils pdftotext:poppler-utils cupsd:cups-daemon lpadmin:cups-client \
     /usr/lib/cups/filter/pdftopdf:cups-filters
@@ -415,6 +415,64 @@ step_alt_keys() {
     keys End BackSpace BackSpace shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
 }
 
+# Puts a text on the X clipboard, as another program's copy does: xclip serves it, in the
+# foreground so that the step can end it, until the next copy takes over.
+copy_to_clipboard() {
+    [ -z "${CLIP_PID:-}" ] || kill "$CLIP_PID" 2>/dev/null
+    printf '%s' "$1" | xclip -quiet -selection clipboard >/dev/null 2>&1 &
+    CLIP_PID=$!
+    sleep 0.3
+}
+
+# From "Stampa": a paste the tax-code box cannot take, from the real clipboard, changes nothing
+# and a note beside the box says why; last year's code and date, selected as Tab leaves them,
+# are replaced by a pasted code and a date typed in one go; the file has them. Then both are put
+# back, and the keyboard is on "Stampa" again.
+step_typing() {
+    local file=$FILES/e2e_typing.xml lines
+    tabs 6
+    copy_to_clipboard "€ 12.345,67"
+    keys ctrl+v
+    find_window 5 --name '^Il codice fiscale ha 11 cifre\.$' >/dev/null ||
+        fail "no note beside the box on the refused paste"
+    copy_to_clipboard "12345678901"
+    keys ctrl+v Tab
+    xdotool type --delay 10 -- 30092024
+    kill "$CLIP_PID" 2>/dev/null
+    keys shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab space
+    choose_file "Salva file" "$file"
+    back_in_window
+    lines=$(sed -n '5,8p' "$file" | tr -d '\r' | paste -sd '|')
+    [ "$lines" = "1 - 12345678901|2 - 30|3 - 09|4 - 2024" ] || fail "the file has \"$lines\""
+    tabs 5
+    xdotool type --delay 10 -- 01234567890
+    keys Tab
+    xdotool type --delay 10 -- 31122005
+    keys shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
+}
+
+# From "Stampa": minimised while the print dialog is open, the window stays on the taskbar and
+# the tray's menu does not open; brought back, the dialog is there, and once it is cancelled the
+# keyboard is in the window again.
+step_dialog_minimised() {
+    local id
+    keys space
+    id=$(dialog '^Stampa$') || fail "no print dialog"
+    xdotool windowminimize "$MAIN"
+    sleep 0.5
+    managed "$MAIN" || fail "minimised with a dialog open, the window left the taskbar"
+    xdotool mousemove --window "$ICON" 5 5 click 1
+    sleep 0.5
+    ! other_windows | grep -vx "$id" | grep -q . || fail "the tray menu opened while the dialog waits"
+    xdotool windowactivate "$MAIN" 2>/dev/null
+    wait_until 5 viewable "$id" || fail "the dialog did not come back with the window"
+    xdotool windowactivate "$id" 2>/dev/null
+    wait_until 5 active_is "$id" || fail "the dialog does not get the keyboard"
+    keys Escape
+    wait_until 5 gone "$id" || fail "Escape did not close the print dialog"
+    back_in_window
+}
+
 # From "Stampa", the test queue refusing jobs: the print dialog's job is not taken, and one message
 # says the sheet was not printed.
 step_print_refused() {
@@ -531,6 +589,8 @@ run_step print_cups "\"Stampa\" prints the six pages through CUPS on a queue cho
 run_step print_refused "a queue that refuses the job: the print says the sheet was not printed"
 run_step tray "minimised, the window hides; the tray icon's menu brings it back"
 run_step alt_keys "on an Italian keyboard Alt+letter types nothing into a name, AltGr+ò types \"@\""
+run_step typing "a paste the box cannot take says why; a pasted code and a date typed in one go replace last year's"
+run_step dialog_minimised "minimised while a dialog is open, the window stays on the taskbar and comes back with it"
 run_step signal "SIGTERM with an unsaved edit asks as the close box does; \"Annulla\" keeps it"
 run_step tray_gone "the tray ends: the hidden window comes back on the taskbar; a new tray takes it"
 run_step logout "the session ends with the window in the tray: it comes back and asks; \"Annulla\" stays"
