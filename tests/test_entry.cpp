@@ -146,7 +146,7 @@ private slots:
         QCOMPARE(typed(general(3), "09x", u"[06]"_qs), u"ppr 09");
         QCOMPARE(typed(general(4), "5", u"20|24"_qs), u"b 2024");
         QCOMPARE(typed(text1(30), "-+", u"|1500"_qs), u"pb -1500");
-        QCOMPARE(typed(text1(30), "+", u"|-1500"_qs), u"b -1500");
+        QCOMPARE(typed(text1(30), "+3", u"|-1500"_qs), u"bb -1500");
         QCOMPARE(typed(text1(50), "5,", u"1|0"_qs), u"bp 1,0");
         QCOMPARE(typed(text1(50), ",9", u"12[.5]"_qs), u"pp 12,9");
         QCOMPARE(typed(text1(50), "0", u"|5,5"_qs), u"b 5,5");

@@ -625,8 +625,8 @@ bool Main::eventFilter(QObject* watched, QEvent* event) {
 void Main::refuse(Control c, KeyVerdict verdict, int key) {
     if (verdict == KeyVerdict::RefuseWithBeep)
         platform_.beep();
-    const QString text = verimoda::refusalNote(c, key);
     QLineEdit* box = textBox(c);
+    const QString text = verimoda::refusalNote(c, key, aroundCaret(*box).second);
     if (text.isEmpty() || !box || !isVisible())
         return;
     if (!note_) {

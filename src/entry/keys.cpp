@@ -136,9 +136,10 @@ KeyVerdict TEXT_GENERALE_KeyPress(int index, QStringView before, int key, QStrin
 KeyVerdict Text1_KeyPress(int index, QStringView before, int key, QStringView after) {
     if (index == PercentBox)
         return percentKeyPress(before, key, after);
-    // A sign only in front, and only one.
+    // A sign only in front, and only one: nothing goes before it either.
     const bool signed_ = !after.isEmpty() && (after[0] == u'+' || after[0] == u'-');
-    if ((key == '+' || key == '-') && (!before.isEmpty() || signed_))
+    if (((key == '+' || key == '-') && !before.isEmpty()) ||
+        (before.isEmpty() && signed_ && key >= u' '))
         return KeyVerdict::RefuseWithBeep;
     if (isDigitKey(key) || key == '+' || key == '-' || key == keycode::Backspace ||
         key == keycode::Enter || key == keycode::CtrlC || key == keycode::CtrlV ||
@@ -177,12 +178,12 @@ KeyVerdict typableFromEmpty(Control box, QStringView text, int* refused) {
     return judgeKeys(box, QString(), codes, {}, refused);
 }
 
-QString refusalNote(Control box, int key) {
+QString refusalNote(Control box, int key, QStringView after) {
     if (box.array == Array::Text1) {
         if (box.index == PercentBox)
             return QStringLiteral("La percentuale arriva al massimo a 100, con una sola virgola "
                                   "e al massimo due decimali; non comincia con 0.");
-        if (key == '+' || key == '-')
+        if (key == '+' || key == '-' || after.startsWith(u'+') || after.startsWith(u'-'))
             return QStringLiteral("Il segno va solo davanti al numero.");
         return QStringLiteral("Gli importi sono numeri interi, senza punti né virgole.");
     }

@@ -43,8 +43,8 @@ QString pastedText(QString text);
 // key that could not, Pass when all could.
 KeyVerdict typableFromEmpty(Control box, QStringView text, int* refused = nullptr);
 
-// The short note that tells why the box refused `key`.
-QString refusalNote(Control box, int key);
+// The short note that tells why the box refused `key`, typed before the text `after`.
+QString refusalNote(Control box, int key, QStringView after = {});
 
 // The change handlers, run on every text change of the sheet, whoever made it.
 class ChangeRules : public QObject {
