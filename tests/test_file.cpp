@@ -2,11 +2,13 @@
 // reader's summary rules and its located messages, the texts the file cannot carry, and the
 // diskette copy from a source that fails (a full disk is tried through the window).
 #include "entry/answers.h"
+#include "file/codec.h"
 #include "file/reader.h"
 #include "file/writer.h"
 #include "support/core_controls.h"
 #include "support/core_failing_device.h"
 #include "support/core_sheets.h"
+#include "support/core_system_code_page.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -174,6 +176,24 @@ private slots:
             s.NessunaModifica = false;
             QCOMPARE(CaricaFileXml(s, path).outcome, LoadResult::Outcome::Missing);
             QVERIFY(s.indicator(30) == u"5" && !s.NessunaModifica && !s.CaricamentoInCorso);
+        }
+    }
+
+    // The code page's own table reads every byte as the system does, and writes every UTF-16
+    // code unit the system writes exactly with the same byte; no other one fits.
+    void codePageAgainstTheSystem() {
+        QByteArray bytes;
+        for (int b = 0; b < 256; ++b)
+            bytes.append(char(b));
+        QCOMPARE(decodeCodePage(bytes), systemDecode1252(bytes));
+        for (char16_t u = 1; u != 0; ++u) {
+            if (QChar::isSurrogate(u))
+                continue;
+            const QStringView c(&u, 1);
+            bool exact = false;
+            const QByteArray system = systemEncode1252(c, &exact);
+            QVERIFY2(fitsCodePage(c) == exact && (!exact || encodeCodePage(c) == system),
+                     qPrintable(QString::number(u, 16)));
         }
     }
 

@@ -1,13 +1,30 @@
 #include "file/codec.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
-
 namespace verimoda {
 
 namespace {
 
-constexpr const char* CodePage = "windows-1252";
+// Windows-1252 is Latin-1 but for 0x80-0x9F. The five bytes it leaves undefined stand for the C1
+// controls of the same number, both ways, as Windows and Qt's ICU converter take them, so that
+// every byte of a stored file reads back and writes again unchanged. The table is the program's
+// own: a Qt without ICU has no converter for this code page at all.
+constexpr char16_t High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                               0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                               0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                               0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// The byte of a UTF-16 code unit, -1 when the code page has none (a surrogate has none).
+int codePageByte(char16_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return c;
+    for (int i = 0; i < 32; ++i)
+        if (High[i] == c)
+            return 0x80 + i;
+    return -1;
+}
+
+// What a character without a byte becomes, once per character: the substitute control.
+constexpr char Substitute = 0x1A;
 
 // The transliteration, in the order of its rules. Read backwards it restores the first accent
 // of each vowel, so "e'" gives "è" and never "é".
@@ -87,43 +104,35 @@ QString& RipristinaAccenti(QString& testo) {
 }
 
 QByteArray encodeCodePage(QStringView text) {
-    QStringEncoder encoder(CodePage);
-    Q_ASSERT(encoder.isValid());
-    return encoder(text);
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    qsizetype n = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int byte = codePageByte(text[i].unicode());
+        bytes[n++] = byte >= 0 ? char(byte) : Substitute;
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i; // one character, one substitute
+    }
+    bytes.truncate(n);
+    return bytes;
 }
 
 QString decodeCodePage(QByteArrayView bytes) {
-    QStringDecoder decoder(CodePage);
-    Q_ASSERT(decoder.isValid());
-    return decoder(bytes);
-}
-
-namespace {
-
-// A surrogate without its other half: the encoder keeps a lone high one for a next call that
-// never comes, writes it as a substitute byte and raises no error.
-bool hasUnpairedSurrogate(QStringView text) {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            ++i;
-        else if (text[i].isSurrogate())
-            return true;
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* to = text.data();
+    for (const char b : bytes) {
+        const auto byte = static_cast<unsigned char>(b);
+        *to++ = QChar(byte >= 0x80 && byte < 0xA0 ? High[byte - 0x80] : char16_t(byte));
     }
-    return false;
+    return text;
 }
-
-} // namespace
 
 bool fitsCodePage(QStringView text) {
     if (isAscii(text))
         return true;
-    if (hasUnpairedSurrogate(text))
-        return false;
-    // A fresh encoder: its error flag stays set once raised.
-    QStringEncoder encoder(CodePage);
-    const QByteArray bytes = encoder(text); // the conversion runs here
-    Q_UNUSED(bytes);
-    return !encoder.hasError();
+    for (QChar c : text)
+        if (codePageByte(c.unicode()) < 0)
+            return false;
+    return true;
 }
 
 QString firstUnwritableCharacter(QStringView text) {

@@ -15,7 +15,7 @@ QString& ConvertiAccenti(QString& testo);
 // "a'" "e'" "i'" "o'" "u'" become "à" "è" "ì" "ò" "ù", in place. There is no way back to "é".
 QString& RipristinaAccenti(QString& testo);
 
-// Windows-1252 through Qt's converter.
+// Windows-1252, through the program's own table.
 QByteArray encodeCodePage(QStringView text);
 QString decodeCodePage(QByteArrayView bytes);
 // Whether every character of the text has a byte in the code page (nothing would become "?").
