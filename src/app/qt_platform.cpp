@@ -1,5 +1,7 @@
 #include "app/qt_platform.h"
 
+#include "app/machine.h"
+
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
@@ -18,6 +20,8 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QTreeView>
+
+#include <algorithm>
 
 namespace verimoda {
 
@@ -94,24 +98,6 @@ QString runFileDialog(QWidget* parent, const Platform::FileDialog& d, bool save)
     return dialog.selectedFiles().value(0);
 }
 
-// A mount point as /proc/self/mounts writes it: blanks, tabs, new lines and backslashes are
-// octal escapes.
-QString unescapeMountPoint(const QByteArray& field) {
-    const auto octal = [](char c) { return c >= '0' && c <= '7'; };
-    QByteArray out;
-    for (qsizetype i = 0; i < field.size(); ++i) {
-        if (field[i] == '\\' && i + 3 < field.size() && octal(field[i + 1]) &&
-            octal(field[i + 2]) && octal(field[i + 3])) {
-            out.append(
-                char((field[i + 1] - '0') * 64 + (field[i + 2] - '0') * 8 + (field[i + 3] - '0')));
-            i += 3;
-        } else {
-            out.append(field[i]);
-        }
-    }
-    return QString::fromUtf8(out);
-}
-
 } // namespace
 
 QMessageBox::StandardButton QtPlatform::message(QWidget* parent, QMessageBox::Icon icon,
@@ -149,52 +135,23 @@ void QtPlatform::popupMenu(QMenu& menu, const QPoint& at) {
     menu.popup(at);
 }
 
-QStringList disketteCandidates() {
-    return {QStringLiteral("/media/floppy0"), QStringLiteral("/media/floppy"),
-            QStringLiteral("/mnt/floppy")};
-}
-
-QString disketteFolderAmong(const QStringList& candidates) {
-    for (const QString& folder : candidates)
-        if (QFileInfo(folder).isDir())
-            return folder;
-    return {};
-}
-
-Platform::Diskette disketteState(const QString& folder, const QByteArray& mounts) {
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        return Platform::Diskette::Absent;
-    const QString real = QFileInfo(folder).canonicalFilePath(); // /media/floppy is often a link
-    const QString plain = QDir::cleanPath(folder);
-    for (const QByteArray& line : mounts.split('\n')) {
-        const QList<QByteArray> fields = line.simplified().split(' ');
-        if (fields.size() < 2)
-            continue;
-        const QString point = QDir::cleanPath(unescapeMountPoint(fields[1]));
-        if (point == plain || point == real)
-            return Platform::Diskette::Ready;
-    }
-    return Platform::Diskette::NotReady;
-}
-
 Platform::Diskette QtPlatform::diskette() {
-    QFile mounts(QStringLiteral("/proc/self/mounts"));
-    const QByteArray text = mounts.open(QIODevice::ReadOnly) ? mounts.readAll() : QByteArray();
-    return disketteState(disketteFolder(), text);
+    return disketteDriveState();
 }
 
 QString QtPlatform::disketteFolder() {
-    return disketteFolderAmong(disketteCandidates());
+    return disketteRoot();
 }
 
-QString programFolderFor(const QString& executableFolder, const QString& installedFolder,
+QString programFolderFor(const QString& executableFolder, const QStringList& installedFolders,
                          const QString& documentsFolder) {
     const auto same = [](const QString& a, const QString& b) {
         const QString ca = QFileInfo(a).canonicalFilePath(), cb = QFileInfo(b).canonicalFilePath();
         return !ca.isEmpty() && ca == cb;
     };
     // Decided by where the program runs from, not by what can be written: root can write /usr/bin.
-    if (installedFolder.isEmpty() || !same(executableFolder, installedFolder))
+    if (std::none_of(installedFolders.cbegin(), installedFolders.cend(),
+                     [&](const QString& installed) { return same(executableFolder, installed); }))
         return executableFolder;
     const QString folder = QDir(documentsFolder).filePath(QStringLiteral("Verimoda"));
     QDir().mkpath(folder);
@@ -202,8 +159,7 @@ QString programFolderFor(const QString& executableFolder, const QString& install
 }
 
 QString QtPlatform::programFolder() {
-    return programFolderFor(QCoreApplication::applicationDirPath(),
-                            QStringLiteral(VERIMODA_INSTALLED_BINDIR),
+    return programFolderFor(QCoreApplication::applicationDirPath(), installedFolders(),
                             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
 }
 

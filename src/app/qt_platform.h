@@ -1,10 +1,9 @@
-// The platform of a Linux desktop: Qt's message boxes, its own file and print dialogs, the
-// system tray, and the diskette drive "A:" as the first floppy mount folder that exists.
+// The platform of a desktop: Qt's message boxes, its own file dialogs, the system's print dialog
+// and tray, the diskette drive "A:" and the program folder as the machine has them (machine.h).
 #pragma once
 
 #include "app/platform.h"
 
-#include <QByteArray>
 #include <QStringList>
 
 namespace verimoda {
@@ -26,18 +25,11 @@ public:
     void exitProgram() override;
 };
 
-// The diskette drive: the first of `candidates` that is an existing folder ("" when none is);
-// it is ready when a file system is mounted on it, as `mounts` (in the format of
-// /proc/self/mounts) tells.
-QStringList disketteCandidates();
-
-// The program's folder: for the program run from the folder it is installed in (known when it is
-// built), which its users cannot write, "Verimoda" in the user's documents folder, made when
-// first asked for; run from anywhere else (its build folder, a copy on a USB stick), the
-// executable's own folder.
-QString programFolderFor(const QString& executableFolder, const QString& installedFolder,
+// The program's folder: for the program run from a folder it is installed in (known when it is
+// built, or from the system), which its users cannot write, "Verimoda" in the user's documents
+// folder, made when first asked for; run from anywhere else (its build folder, a copy on a USB
+// stick), the executable's own folder.
+QString programFolderFor(const QString& executableFolder, const QStringList& installedFolders,
                          const QString& documentsFolder);
-QString disketteFolderAmong(const QStringList& candidates);
-Platform::Diskette disketteState(const QString& folder, const QByteArray& mounts);
 
 } // namespace verimoda

@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "app/end_requests.h"
+#include "app/machine.h"
 #include "app/main_window.h"
 #include "app/qt_platform.h"
 #include "print/qt_fonts.h"
@@ -57,6 +58,7 @@ QFont windowFont() {
 }
 
 void prepareApplication(QApplication& app) {
+    prepareMachine();
     // The designed face is not on Linux desktops; Liberation Sans has its metrics, so texts take
     // the space the design gives them, on screen as on paper.
     substituteFonts();

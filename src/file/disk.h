@@ -22,6 +22,10 @@ bool writeProtected(const QString& folder);
 // disk did not confirm it.
 bool makeNameDurable(const QString& folder);
 
+// Whether another program holds `path` open so that it cannot be replaced now (which passes
+// after a moment); never on systems where an open file can always be replaced.
+bool heldByAnotherProgram(const QString& path);
+
 // Gives the new file being written (not yet renamed) the permissions of the file it is to
 // replace, and its owner and group where this process may set them. Nothing for a new file.
 void keepAccessOf(QFileDevice& file, const QString& replaced);

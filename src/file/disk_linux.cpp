@@ -28,6 +28,10 @@ bool writeProtected(const QString& folder) {
     return ::access(QFile::encodeName(folder).constData(), W_OK) != 0 && errno == EROFS;
 }
 
+bool heldByAnotherProgram(const QString&) {
+    return false; // a rename replaces a file whoever has it open
+}
+
 // Without the folder's sync a power cut right after the save could bring back the old file, or
 // none.
 bool makeNameDurable(const QString& folder) {

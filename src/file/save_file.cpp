@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QThread>
 
 namespace verimoda {
 
@@ -33,7 +34,10 @@ const QString FullDisk = QStringLiteral(
 
 } // namespace
 
-std::optional<QString> saveWholeFile(const QString& path, const QByteArray& bytes) {
+namespace {
+
+// One attempt: the file written whole beside the target, then renamed over it.
+std::optional<QString> saveOnce(const QString& path, const QByteArray& bytes, bool& renameFailed) {
     const QFileInfo target(path);
     const QFileInfo folder(target.absolutePath());
     QSaveFile file(path);
@@ -56,7 +60,8 @@ std::optional<QString> saveWholeFile(const QString& path, const QByteArray& byte
         return QStringLiteral("La scrittura si è interrotta: il file di prima è rimasto com'era.");
     }
     if (!file.commit()) {
-        if (file.error() == QFileDevice::RenameError)
+        renameFailed = file.error() == QFileDevice::RenameError;
+        if (renameFailed)
             return QStringLiteral("Non è stato possibile sostituire il file esistente.");
         return QStringLiteral("Il file non è stato registrato sul disco: il file di prima è "
                               "rimasto com'era.");
@@ -65,6 +70,23 @@ std::optional<QString> saveWholeFile(const QString& path, const QByteArray& byte
         return QStringLiteral("Il disco non ha confermato la registrazione del file: salvarlo "
                               "di nuovo.");
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString> saveWholeFile(const QString& path, const QByteArray& bytes) {
+    // A file another program holds for a moment (an antivirus scan, the indexer, cloud sync) is
+    // tried again for about two seconds before the user is told.
+    for (int attempt = 0;; ++attempt) {
+        bool renameFailed = false;
+        const std::optional<QString> failure = saveOnce(path, bytes, renameFailed);
+        if (!failure || !renameFailed || !heldByAnotherProgram(path))
+            return failure;
+        if (attempt == 20)
+            return QStringLiteral("Il file è aperto in un altro programma: chiuderlo e salvare di "
+                                  "nuovo. Il file di prima è rimasto com'era.");
+        QThread::msleep(100);
+    }
 }
 
 } // namespace verimoda

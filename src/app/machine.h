@@ -1,0 +1,23 @@
+// What the desktop platform needs from the machine, one implementation file per system
+// (machine_linux.cpp, machine_windows.cpp), chosen by the build: what the system is told at start,
+// the diskette drive "A:", and where an installed copy of the program runs from.
+#pragma once
+
+#include "app/platform.h"
+
+#include <QStringList>
+
+namespace verimoda {
+
+// Once at start, before any window.
+void prepareMachine();
+
+// The diskette drive's root folder, "" when the machine has no such drive.
+QString disketteRoot();
+// Whether the drive is there, and whether a diskette in it can be written to.
+Platform::Diskette disketteDriveState();
+
+// The folders an installed copy of the program runs from, where its users may not write.
+QStringList installedFolders();
+
+} // namespace verimoda
