@@ -136,7 +136,9 @@ private slots:
             if (!disk->skipReason.isEmpty())
                 QSKIP(qPrintable(disk->skipReason));
             QVERIFY(!saveSheetFile(disk->file("foglio.xml"), "old"));
-            QVERIFY(full == WriteProtected ? disk->writeProtect() : disk->fillLeaving(full));
+            if (full == WriteProtected && !disk->writeProtect())
+                QSKIP("this system's test disk cannot be made read-only");
+            QVERIFY(full == WriteProtected || disk->fillLeaving(full));
             if (fullDiskette)
                 fake.disketteRoot = disk->path();
             else

@@ -68,7 +68,9 @@ private slots:
             nullptr, {"Apri file", "Xml File (*.xml);;Tutti i file (*)", folder.path()});
         QVERIFY(name.isEmpty());
         const QLocale italian(QLocale::Italian, QLocale::Italy);
-        QCOMPARE(seen, QStringList({"Cartella", "foglio.xml", italian.formattedDataSize(12345),
+        // A folder's type: Qt's own word in Italian, or the system's (Windows names it itself).
+        QVERIFY2(seen.takeFirst() != "Folder", "Qt's English word for a folder");
+        QCOMPARE(seen, QStringList({"foglio.xml", italian.formattedDataSize(12345),
                                     italian.toString(QFileInfo(file).lastModified(),
                                                      QLocale::ShortFormat)}));
     }

@@ -15,6 +15,8 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -96,6 +98,10 @@ private slots:
             }
         } // the job ends here
 
+        // Under Wine the PDF is read back on the Linux side, by the Windows end-to-end test.
+        if (QSysInfo::productType() == u"windows" &&
+            QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext runs on Linux");
         const QStringList pages = pdfText({printer.outputFileName()}).split(u'\f');
         QCOMPARE(pages.size(), 7); // each page ends with a form feed
         QVERIFY(pages[0].contains(QStringLiteral("ARDENZA - VERIMODA v. 2.1")));
@@ -153,8 +159,7 @@ private slots:
         QVERIFY(QDir(program).isEmpty());
         for (int i = 0; i < 3; ++i)
             click(w->widgetFor(button(0)));
-        QFile pdf(fake.file("Foglio Verimoda.pdf"));
-        QVERIFY(pdf.open(QIODevice::ReadOnly) && pdf.readAll().trimmed().endsWith("%%EOF"));
+        QVERIFY(fixture::contents(fake.file("Foglio Verimoda.pdf")).trimmed().endsWith("%%EOF"));
         QVERIFY(!w->sheet().NessunaModifica);
         w->sheet().NomeFileFoglio = QStringLiteral("/altrove/bilancio 2024.xml");
         click(w->widgetFor(button(0)));
@@ -172,7 +177,8 @@ private slots:
                                             print, failure, print}));
         for (const QString& file : {program + "/manca/foglio.pdf", QStringLiteral("/dev/full")}) {
             const QString text = fake.messages.takeFirst().text;
-            QVERIFY2(text.startsWith("Impossibile scrivere") && text.contains(file),
+            QVERIFY2(text.startsWith("Impossibile scrivere") &&
+                         text.contains(QDir::toNativeSeparators(file)),
                      qPrintable(text));
         }
         QVERIFY(fake.messages.takeFirst().text.contains("è il file del foglio"));

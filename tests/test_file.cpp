@@ -7,6 +7,7 @@
 #include "file/writer.h"
 #include "support/core_controls.h"
 #include "support/core_failing_device.h"
+#include "support/core_file_access.h"
 #include "support/core_sheets.h"
 #include "support/core_system_code_page.h"
 
@@ -14,9 +15,6 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace verimoda;
 using namespace verimoda::test;
@@ -168,9 +166,10 @@ private slots:
     // No file, a folder or a pipe (which could block for ever): the sheet and its flags untouched.
     void filesThatCannotBeOpened() {
         QTemporaryDir dir;
-        const QString fifo = dir.filePath(u"pipe.xml"_qs);
-        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-        for (const QString& path : {dir.filePath(u"absent.xml"_qs), dir.path(), fifo}) {
+        QStringList paths{dir.filePath(u"absent.xml"_qs), dir.path()};
+        if (const QString fifo = dir.filePath(u"pipe.xml"_qs); makePipe(fifo))
+            paths << fifo;
+        for (const QString& path : paths) {
             Sheet s;
             s.setText(text1(30), u"5"_qs);
             s.NessunaModifica = false;
@@ -281,22 +280,19 @@ private slots:
         QFETCH(uint, owner);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"foglio.xml"_qs);
-        const QByteArray name = QFile::encodeName(path);
-        const mode_t usual = ::umask(022);
-        ::umask(usual);
-        const bool root = ::geteuid() == 0;
+        if (!accessOf(dir.path()))
+            QSKIP("files have no modes or owners here: a new file takes its folder's permissions");
+        const bool root = mayChangeOwners();
         if (mode >= 0) {
             QVERIFY(!saveSheetFile(path, "old"));
-            QVERIFY(::chmod(name, mode_t(mode)) == 0);
-            QVERIFY(!root || ::chown(name, owner, owner) == 0);
+            QVERIFY(setAccess(path, mode, owner));
         }
         QVERIFY(!saveSheetFile(path, "new"));
         QCOMPARE(fixture::contents(path), "new");
-        struct stat st {};
-        QVERIFY(::stat(name, &st) == 0);
-        QCOMPARE(int(st.st_mode & 07777), mode >= 0 ? mode : int(0666 & ~usual));
+        const FileAccess access = accessOf(path).value();
+        QCOMPARE(access.mode, mode >= 0 ? mode : newFileMode());
         if (root && mode >= 0)
-            QCOMPARE(uint(st.st_uid) * 100000 + st.st_gid, owner * 100000 + owner);
+            QCOMPARE(access.owner * 100000 + access.group, owner * 100000 + owner);
     }
 
     // The name in the title and on the diskette: relative inside the program folder, else bare.

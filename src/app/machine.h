@@ -17,6 +17,10 @@ QString disketteRoot();
 // Whether the drive is there, and whether a diskette in it can be written to.
 Platform::Diskette disketteDriveState();
 
+// Whether the system's print dialog can print to a PDF file (Qt's own can; Windows' needs a
+// printer, and a machine without one gets a file dialog instead).
+bool printDialogTakesPdf();
+
 // The folders an installed copy of the program runs from, where its users may not write.
 QStringList installedFolders();
 

@@ -72,6 +72,10 @@ Platform::Diskette disketteDriveState() {
     return disketteState(disketteRoot(), text);
 }
 
+bool printDialogTakesPdf() {
+    return true;
+}
+
 QStringList installedFolders() {
     return {QStringLiteral(VERIMODA_INSTALLED_BINDIR)};
 }

@@ -49,6 +49,10 @@ Platform::Diskette disketteDriveState() {
     return disketteStateFor(GetDriveTypeW(Drive), read);
 }
 
+bool printDialogTakesPdf() {
+    return false;
+}
+
 QStringList installedFolders() {
     QStringList folders;
     for (REFKNOWNFOLDERID id : {FOLDERID_ProgramFiles, FOLDERID_UserProgramFiles})

@@ -14,6 +14,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QStyle>
@@ -119,6 +120,17 @@ QString QtPlatform::openFileName(QWidget* parent, const FileDialog& dialog) {
 }
 
 bool QtPlatform::printDialog(QWidget* parent, QPrinter& printer) {
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printDialogTakesPdf()) {
+        // No printer, and a system dialog that needs one: the PDF file is chosen as any file.
+        const QString file = runFileDialog(
+            parent,
+            {QStringLiteral("Stampa"), QStringLiteral("PDF (*.pdf)"), printer.outputFileName()},
+            true);
+        if (file.isEmpty())
+            return false;
+        printer.setOutputFileName(file);
+        return true;
+    }
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
 }

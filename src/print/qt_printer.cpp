@@ -2,6 +2,7 @@
 
 #include "print/qt_fonts.h"
 
+#include <QDir>
 #include <QPrinter>
 
 namespace verimoda {
@@ -33,7 +34,8 @@ QtPrinter::QtPrinter(QPrinter& printer) : printer_(printer) {
         const QString file = printer_.outputFileName();
         fail(file.isEmpty() ? QStringLiteral("Impossibile avviare la stampa su \"%1\".")
                                   .arg(printer_.printerName())
-                            : QStringLiteral("Impossibile scrivere il file \"%1\".").arg(file));
+                            : QStringLiteral("Impossibile scrivere il file \"%1\".")
+                                  .arg(QDir::toNativeSeparators(file)));
         return;
     }
     scaleChanged();
@@ -78,7 +80,9 @@ const QtPrinter::Face& QtPrinter::face() const {
             return f;
         }
     }
-    QFont font(fontName());
+    // Always the substitute, where the designed face exists too (Windows has a bitmap one): the
+    // lines then break where they break on every machine.
+    QFont font(QFont::substitute(fontName()));
     font.setPointSizeF(fontSize());
     font.setBold(bold());
     // Metrics of the printer's own device: screen metrics are narrower.

@@ -1,7 +1,8 @@
-// A real file system that is full: a small tmpfs of its own, mounted on a temporary folder and
-// filled up to a given number of free bytes. Mounting needs root (as CI runs); otherwise the test
-// process moves into a user and mount namespace of its own, where it may mount. When neither
-// works, `skipReason` says why and the test skips.
+// A real file system that is full: on Linux a small tmpfs of its own, mounted on a temporary
+// folder; on Windows (under Wine) a folder on the drive that `make test-windows` maps to a small
+// tmpfs, named by VERIMODA_FULL_DISK ("F:/"). Filled up to a given number of free bytes. Mounting
+// needs root (as CI runs); otherwise the test process moves into a user and mount namespace of its
+// own, where it may mount. When none of this works, `skipReason` says why and the test skips.
 //
 //     FullDisk disk;
 //     if (!disk.skipReason.isEmpty()) QSKIP(qPrintable(disk.skipReason));
@@ -26,11 +27,12 @@ public:
     // 4 KiB page); false when that could not be done.
     bool fillLeaving(qint64 freeBytes);
     qint64 freeBytes() const;
-    // Makes the disk read-only, as a write-protected diskette.
+    // Makes the disk read-only, as a write-protected diskette; false where that cannot be done.
     bool writeProtect();
 
 private:
-    QTemporaryDir folder_;
+    static QString folderTemplate(); // where the disk's folder is made
+    QTemporaryDir folder_{folderTemplate()};
     bool mounted_ = false;
 };
 

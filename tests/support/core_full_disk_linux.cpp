@@ -1,5 +1,6 @@
 #include "support/core_full_disk.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <cerrno>
@@ -38,6 +39,10 @@ const QString namespaceFailure = [] {
 }();
 
 } // namespace
+
+QString FullDisk::folderTemplate() {
+    return QDir::tempPath() + QStringLiteral("/verimoda-disk-XXXXXX");
+}
 
 FullDisk::FullDisk(qint64 size) {
     skipReason = namespaceFailure;
