@@ -1,5 +1,6 @@
-# The three commands of the README: `make run` builds and starts the program, `make test` builds
-# and passes every test, `make package` builds the Debian package. Each installs what it needs on a
+# The commands of the README: `make run` builds and starts the program, `make test` builds and
+# passes every test, `make package` builds the Debian package, `make windows` the Windows installer
+# and zip, `make test-windows` runs the Windows tests under Wine. Each installs what it needs on a
 # fresh Debian 12 machine.
 BUILD := build
 CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVERIMODA_WERROR=ON
@@ -10,7 +11,7 @@ ASAN_FLAGS := $(CMAKE_FLAGS) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang
 	-DVERIMODA_GUI=OFF -DVERIMODA_SANITIZE=ON -DVERIMODA_FUZZ=ON
 FUZZ_SECONDS ?= 60
 
-.PHONY: all build asan run test package fuzz bench clean
+.PHONY: all build asan run test package fuzz bench clean windows test-windows
 
 all: build
 
@@ -48,6 +49,16 @@ package:
 	@cmake --build $(BUILD) --target verimoda package_files
 	cd $(BUILD) && cpack -G DEB
 
+# build-windows/dist/: the Windows installer and the portable zip, cross-built (see README).
+windows:
+	@scripts/deps.sh windows
+	@scripts/windows.sh build
+
+# The Windows tests under Wine, then the installed Windows program end to end.
+test-windows:
+	@scripts/deps.sh windows-test
+	@scripts/windows.sh test
+
 fuzz:
 	@scripts/deps.sh test
 	@$(MAKE) --no-print-directory asan
@@ -59,4 +70,4 @@ bench:
 	@scripts/bench.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(ASAN)
+	rm -rf $(BUILD) $(ASAN) build-windows

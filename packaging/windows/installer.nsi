@@ -2,7 +2,8 @@
 ; for every user of the machine with /AllUsers; silent with /S. An older version is uninstalled
 ; first. The uninstaller removes what was installed and leaves the user's Documents\Verimoda.
 ; makensis -DVERSION=2.1.0 -DSTAGE=<stage folder> -DOUTFILE=<setup.exe> installer.nsi
-Unicode true
+; 64-bit like the program: it runs where the program runs.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 
 !define NAME "Verimoda"

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStackedWidget>
+#include <QStyleFactory>
 #include <QStyleOptionTab>
 #include <QStyleOptionTabWidgetFrame>
 #include <QStylePainter>
@@ -14,6 +15,12 @@ namespace verimoda {
 TabPages::TabPages(int tabsPerRow, int designedRowHeight, QWidget* parent)
     : QWidget(parent), perRow_(std::max(1, tabsPerRow)), designedRowHeight_(designedRowHeight),
       stack_(new QStackedWidget(this)) {
+    // The tabs look alike on every system, drawn by Fusion (the style of Qt's own on Linux): the
+    // Windows style of Windows Vista and later draws no row but the one next to the pages.
+    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
+        fusion->setParent(this);
+        setStyle(fusion);
+    }
     setMouseTracking(true); // hover highlight of the tabs
     setFocusPolicy(Qt::NoFocus);
     connect(stack_, &QStackedWidget::currentChanged, this, [this](int index) {

@@ -124,46 +124,6 @@ fill_sheet() {
 
 # --- Steps ---------------------------------------------------------------------------------
 
-FAILED=""
-PASSED=0
-
-# Inside a step: says why it failed and ends it.
-fail() {
-    note "    $*"
-    exit 1
-}
-
-# Runs a step in a subshell that ends at the first failing command (or `here`, in this shell).
-# What later steps need from it, it keeps in the state file.
-STATE=$E2E_DIR/state
-run_step() {
-    local name=$1 description=$2 status
-    if [ -n "$FAILED" ]; then
-        note "skip - $description"
-        return
-    fi
-    local started=$EPOCHREALTIME
-    if [ "${3:-}" = here ]; then
-        "step_$name"
-    else
-        (
-            set -e
-            "step_$name"
-        )
-    fi
-    status=$?
-    # shellcheck source=/dev/null
-    . "$STATE"
-    if [ "$status" = 0 ]; then
-        PASSED=$((PASSED + 1))
-        note "ok - $description ($(awk -v a="$started" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.1f s", b - a }'))"
-    else
-        FAILED=$name
-        import -window root "$E2E_DIR/failed-$name.png" 2>/dev/null
-        note "not ok - $description (screen: $E2E_DIR/failed-$name.png)"
-    fi
-}
-
 step_window() {
     local main icon expected
     main=$(find_window 20 --name "^Ardenza - Verimoda v\\. 2\\.1$") || fail "no window appeared"
