@@ -7,10 +7,16 @@
 
 #include <QStringList>
 
+class QWidget;
+
 namespace verimoda {
 
 // Once at start, before any window.
 void prepareMachine();
+
+// A menu popped up from the tray takes the keyboard, also when no window of the program is shown
+// (Windows closes the popup of a program in the background at once).
+void bringPopupForward(QWidget& popup);
 
 // The diskette drive's root folder, "" when the machine has no such drive.
 QString disketteRoot();

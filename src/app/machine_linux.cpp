@@ -34,6 +34,10 @@ void prepareMachine() {
     // Nothing: no system dialog ever stops a program that opens a file on an empty drive here.
 }
 
+void bringPopupForward(QWidget&) {
+    // The window manager gives a popup the keyboard.
+}
+
 QStringList disketteCandidates() {
     return {QStringLiteral("/media/floppy0"), QStringLiteral("/media/floppy"),
             QStringLiteral("/mnt/floppy")};

@@ -3,6 +3,7 @@
 #include "app/machine_windows.h"
 
 #include <QDir>
+#include <QWidget>
 
 #include <windows.h>
 
@@ -31,6 +32,10 @@ void prepareMachine() {
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
 }
 
+void bringPopupForward(QWidget& popup) {
+    SetForegroundWindow(reinterpret_cast<HWND>(popup.winId()));
+}
+
 Platform::Diskette disketteStateFor(unsigned driveType, bool freeSpaceRead) {
     if (driveType != DRIVE_REMOVABLE)
         return Platform::Diskette::Absent;
@@ -54,10 +59,14 @@ bool printDialogTakesPdf() {
 }
 
 QStringList installedFolders() {
+    // For every user, or for one (where the installer puts it without administrator rights,
+    // AppData\Local\Programs, also where the system does not name that folder).
     QStringList folders;
     for (REFKNOWNFOLDERID id : {FOLDERID_ProgramFiles, FOLDERID_UserProgramFiles})
         if (const QString root = knownFolder(id); !root.isEmpty())
             folders << root + QStringLiteral("/Verimoda");
+    if (const QString local = knownFolder(FOLDERID_LocalAppData); !local.isEmpty())
+        folders << local + QStringLiteral("/Programs/Verimoda");
     return folders;
 }
 

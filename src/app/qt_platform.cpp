@@ -145,6 +145,7 @@ bool QtPlatform::trayAvailable() {
 
 void QtPlatform::popupMenu(QMenu& menu, const QPoint& at) {
     menu.popup(at);
+    bringPopupForward(menu);
 }
 
 Platform::Diskette QtPlatform::diskette() {

@@ -169,7 +169,8 @@ start_session_manager() {
 
 window_manager_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
-# The desktop, with a keyboard that types every letter of `text`.
+# The desktop, with a keyboard that types every letter of `text`; with a tray unless NO_TRAY is
+# set.
 start_desktop() {
     start_x_server || return 1
     keyboard_for "$1" || {
@@ -181,7 +182,7 @@ start_desktop() {
         note "The window manager did not start"
         return 1
     }
-    start_tray || return 1
+    [ -n "${NO_TRAY:-}" ] || start_tray || return 1
     # Out of the way of the window: no tab or button shows a hover highlight.
     xdotool mousemove 0 "${SCREEN_SIZE#*x}"
 }
