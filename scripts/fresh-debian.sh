@@ -122,7 +122,8 @@ started=$(date +%s)
 status=0
 timeout --kill-after=30 "$timeout_s" chroot "$root" /usr/bin/env -i \
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 \
-    CI="${CI:-}" TERM=dumb /bin/sh -c "cd /work/verimoda && make $targets" </dev/null || status=$?
+    CI="${CI:-}" QT_MINGW_PREFIX="${QT_MINGW_PREFIX:-}" TERM=dumb \
+    /bin/sh -c "cd /work/verimoda && make $targets" </dev/null || status=$?
 elapsed=$(($(date +%s) - started))
 case $status in
 0) say "passed in $((elapsed / 60)) min $((elapsed % 60)) s" ;;
