@@ -61,10 +61,9 @@ constexpr Item Items[ItemCount] = {
      u"- importo patrimonio netto del bilancio del precedente esercizio"}, // 36
     {ItemKind::IndicatorBox, 4, 6,
      u"- importo patrimonio netto complessivo dell'ultimo bilancio consolidato"}, // 37
-    {
-        ItemKind::IndicatorBox, 4, 6,
-        u"- importo patrimonio netto complessivo del bilancio consolidato del precedente "
-        u"esercizio"}, // 38
+    {ItemKind::IndicatorBox, 4, 6,
+     u"- importo patrimonio netto complessivo del bilancio consolidato del precedente "
+     u"esercizio"}, // 38
     {ItemKind::QuestionRow, 4, 6,
      u"- ricorrenza di situazioni ex art.2446 c.c. (perdite superiori ad 1/3 del patrimonio "
      u"netto)"}, // 39
@@ -118,10 +117,9 @@ constexpr Item Items[ItemCount] = {
     {ItemKind::IndicatorBox, 6, 9,
      u"- Premi di competenza dell'ultimo bilancio consolidato (voce 1.1 del conto economico del "
      u"Provvedimento n. 2404 ISVAP del 22 dicembre 2005)"}, // 61
-    {
-        ItemKind::IndicatorBox, 6, 9,
-        u"- Risultato complessivo dei conti tecnici vita e danni dell'ultimo bilancio di "
-        u"esercizio"}, // 62
+    {ItemKind::IndicatorBox, 6, 9,
+     u"- Risultato complessivo dei conti tecnici vita e danni dell'ultimo bilancio di "
+     u"esercizio"}, // 62
     {ItemKind::IndicatorBox, 6, 9,
      u"- Risultato attività ordinaria dell'ultimo bilancio di esercizio"}, // 63
     {ItemKind::IndicatorBox, 6, 9,

@@ -81,7 +81,9 @@ choose_file() {
 }
 
 step_install() {
+    # Twice: the second over the first, as over an older version, which its uninstaller removes.
     win "$SETUP" /S || fail "the silent install failed: $(tail -n 3 "$E2E_DIR/wine.log")"
+    win "$SETUP" /S || fail "the install over the installed program failed"
     USER_NAME=$(ls "$WINEPREFIX/drive_c/users" | grep -vx Public | head -n 1)
     echo "USER_NAME=$USER_NAME" >>"$STATE"
     local programs key
@@ -202,7 +204,7 @@ win reg add 'HKCU\Software\Wine' /v Version /d win10 /f
 ln -s "$DISKETTE" "$WINEPREFIX/dosdevices/a:"
 env WINEPREFIX="$WINEPREFIX" wineserver -k 2>/dev/null
 
-run_step install "the installer, run with /S, installs for the user with a Start-menu entry and an entry among the installed programs"
+run_step install "the installer, run with /S (twice), installs for the user with a Start-menu entry and an entry among the installed programs"
 run_step start "started from its Start-menu link: the title, 792 x 575, the tray icon"
 run_step tray "minimised, the window hides in the tray; the icon's menu brings it back"
 run_step read_save "\"Leggi\" reads last year's sheet, \"Salva temp.\" writes it in Documents\\Verimoda byte for byte"
