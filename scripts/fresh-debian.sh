@@ -109,7 +109,8 @@ cp /etc/resolv.conf "$root/etc/resolv.conf"
 mkdir -p "$root/work"
 git clone --quiet --no-hardlinks "$repo" "$root/work/verimoda"
 git -C "$root/work/verimoda" checkout --quiet --detach "$commit"
-shared=$repo/../shared
+# ../shared beside the project, or where CI names it (a clone elsewhere has none beside it).
+shared=${SHARED_DIR:-$repo/../shared}
 if [ -d "$shared" ]; then
     mkdir -p "$root/work/shared"
     mount --bind "$shared" "$root/work/shared"
