@@ -43,14 +43,6 @@ bool isCheckArray(Array a) {
     return !isTextArray(a) && a != Array::Command_Function;
 }
 
-// One key code per character of a text, as the filters take them.
-QList<int> characterCodes(const QString& text) {
-    QList<int> codes;
-    for (char32_t c : text.toUcs4())
-        codes.append(int(c));
-    return codes;
-}
-
 // The key codes a key press types: Backspace 8, Enter 13, Ctrl+letter the letter's code minus
 // 64, otherwise the code of each character it types. None for a key that types nothing (arrows,
 // Home, End, Delete, Tab, Escape, function keys, a bare modifier, Ctrl with anything but a

@@ -107,6 +107,10 @@ KeyVerdict percentKeyPress(QStringView before, int key, QStringView after) {
     return KeyVerdict::RefuseWithBeep;
 }
 
+bool startsWithSign(QStringView text) {
+    return text.startsWith(u'+') || text.startsWith(u'-');
+}
+
 bool isDayOrMonth(int index) {
     return index == 2 || index == 3 || index == 5 || index == 6;
 }
@@ -137,9 +141,8 @@ KeyVerdict Text1_KeyPress(int index, QStringView before, int key, QStringView af
     if (index == PercentBox)
         return percentKeyPress(before, key, after);
     // A sign only in front, and only one: nothing goes before it either.
-    const bool signed_ = !after.isEmpty() && (after[0] == u'+' || after[0] == u'-');
     if (((key == '+' || key == '-') && !before.isEmpty()) ||
-        (before.isEmpty() && signed_ && key >= u' '))
+        (before.isEmpty() && startsWithSign(after) && key >= u' '))
         return KeyVerdict::RefuseWithBeep;
     if (isDigitKey(key) || key == '+' || key == '-' || key == keycode::Backspace ||
         key == keycode::Enter || key == keycode::CtrlC || key == keycode::CtrlV ||
@@ -171,11 +174,15 @@ QString pastedText(QString text) {
         .replace(u'\n', u' ');
 }
 
-KeyVerdict typableFromEmpty(Control box, QStringView text, int* refused) {
+QList<int> characterCodes(QStringView text) {
     QList<int> codes;
     for (char32_t c : text.toUcs4())
         codes.append(int(c));
-    return judgeKeys(box, QString(), codes, {}, refused);
+    return codes;
+}
+
+KeyVerdict typableFromEmpty(Control box, QStringView text, int* refused) {
+    return judgeKeys(box, QString(), characterCodes(text), {}, refused);
 }
 
 QString refusalNote(Control box, int key, QStringView after) {
@@ -183,7 +190,7 @@ QString refusalNote(Control box, int key, QStringView after) {
         if (box.index == PercentBox)
             return QStringLiteral("La percentuale arriva al massimo a 100, con una sola virgola "
                                   "e al massimo due decimali; non comincia con 0.");
-        if (key == '+' || key == '-' || after.startsWith(u'+') || after.startsWith(u'-'))
+        if (key == '+' || key == '-' || startsWithSign(after))
             return QStringLiteral("Il segno va solo davanti al numero.");
         return QStringLiteral("Gli importi sono numeri interi, senza punti né virgole.");
     }

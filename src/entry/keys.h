@@ -31,6 +31,9 @@ KeyVerdict TEXT_GENERALE_KeyPress(int index, QStringView before, int key, QStrin
 // up to 100 with one separator ("," or ".") and at most two decimals.
 KeyVerdict Text1_KeyPress(int index, QStringView before, int key, QStringView after = {});
 
+// One key code per character of a text, as the filters take them.
+QList<int> characterCodes(QStringView text);
+
 // The verdict on several characters arriving at once at the caret (an input method's text), each
 // judged on what the ones before it left; `refused` gets the first character refused.
 KeyVerdict judgeKeys(Control box, QString before, const QList<int>& codes, QStringView after,
