@@ -5,6 +5,7 @@
 #include "support/core_controls.h"
 #include "support/core_full_disk.h"
 #include "support/core_sheets.h"
+#include "support/core_table.h"
 #include "support/gui_window.h"
 
 #include <QCheckBox>
@@ -17,7 +18,68 @@ using namespace verimoda;
 using namespace verimoda::test;
 
 namespace {
-constexpr qint64 WriteProtected = -2; // a disk made read-only, not a full one
+
+constexpr qint64 Roomy = -1, WriteProtected = -2; // a disk with room, one made read-only
+constexpr auto Absent = Platform::Diskette::Absent, NotReady = Platform::Diskette::NotReady,
+               Ready = Platform::Diskette::Ready;
+const char* const Full = "Il disco è pieno";
+
+// A command (a button, -1 for the close box) with the diskette drive in a state, the save dialog
+// giving `target` ("" cancels); whether the target is written, the journal, what the last message
+// says, and the room left on the disk of the target, or of the diskette for "Genera".
+struct SaveCase {
+    const char* name;
+    int command;
+    Platform::Diskette drive;
+    const char* target;
+    bool written;
+    QStringList journal;
+    const char* message;
+    qint64 room;
+};
+const SaveCase Saves[] = {
+    {"Salva temp., in a folder, no drive test", 1, NotReady, "fogli/temp", true, {Save}, "", Roomy},
+    {"Genera, diskette ready", 3, Ready, "foglio.xml", true, {Save}, "", Roomy},
+    {"Genera, no diskette drive",
+     3,
+     Absent,
+     "foglio.xml",
+     true,
+     {Save, Failure},
+     "manca l'unità A:",
+     Roomy},
+    {"Genera, diskette not ready",
+     3,
+     NotReady,
+     "foglio.xml",
+     false,
+     {Stop},
+     "Periferica non pronta. Verificare la presenza di un disco nel driver A",
+     Roomy},
+    {"Esci, missing folder",
+     4,
+     Ready,
+     "manca/foglio.xml",
+     false,
+     {Question, Save, Failure},
+     "\" non esiste.",
+     Roomy},
+    {"Leggi, cancelled", 2, Ready, "", false, {Question, Save}, "", Roomy},
+    {"Leggi, open cancelled", 2, Ready, "salvato.xml", true, {Question, Save, Open}, "", Roomy},
+    {"Salva temp., disk full", 1, NotReady, "", false, {Save, Failure}, Full, 0},
+    {"close box, disk nearly full", -1, Ready, "", false, {Question, Save, Failure}, Full, 4096},
+    {"Genera, diskette full", 3, Ready, "foglio.xml", true, {Save, Failure}, Full, 0},
+    {"Genera, diskette nearly full", 3, Ready, "foglio.xml", true, {Save, Failure}, Full, 4096},
+    {"Genera, diskette write-protected",
+     3,
+     Ready,
+     "foglio.xml",
+     true,
+     {Save, Failure},
+     "Il dischetto è protetto da scrittura.",
+     WriteProtected},
+};
+
 } // namespace
 
 class TestFileCommands : public QObject {
@@ -68,60 +130,11 @@ private slots:
     // could not make); a save that does not complete keeps the title, the file name and the
     // edits, and the program, and no file replaces them. A full disk is a real tmpfs with 0 bytes
     // or 4 KiB left, for the sheet file and for its diskette copy.
-    void saves_data() {
-        QTest::addColumn<int>("command"); // the button, -1 for the close box
-        QTest::addColumn<Platform::Diskette>("drive");
-        QTest::addColumn<QString>("target"); // "" cancels
-        QTest::addColumn<bool>("written");
-        QTest::addColumn<QStringList>("journal");
-        QTest::addColumn<QString>("message"); // how the last one starts
-        QTest::addColumn<qint64>("full"); // the target or the diskette on a disk with this room,
-                                          // or write-protected
-        const auto Absent = Platform::Diskette::Absent, Ready = Platform::Diskette::Ready,
-                   NotReady = Platform::Diskette::NotReady;
-        QTest::newRow("Salva temp., in a folder, no drive test")
-            << 1 << NotReady << "fogli/temp" << true << QStringList{Save} << "" << qint64(-1);
-        QTest::newRow("Genera, diskette ready")
-            << 3 << Ready << "foglio.xml" << true << QStringList{Save} << "" << qint64(-1);
-        QTest::newRow("Genera, no diskette drive")
-            << 3 << Absent << "foglio.xml" << true << QStringList{Save, Failure}
-            << "Impossibile copiare il file sul dischetto" << qint64(-1);
-        QTest::newRow("Genera, diskette not ready")
-            << 3 << NotReady << "foglio.xml" << false << QStringList{Stop}
-            << "Periferica non pronta. Verificare la presenza di un disco nel driver A"
-            << qint64(-1);
-        QTest::newRow("Esci, missing folder")
-            << 4 << Ready << "manca/foglio.xml" << false << QStringList{Question, Save, Failure}
-            << "Impossibile scrivere il file \"" << qint64(-1);
-        QTest::newRow("Leggi, cancelled")
-            << 2 << Ready << "" << false << QStringList{Question, Save} << "" << qint64(-1);
-        QTest::newRow("Leggi, open cancelled")
-            << 2 << Ready << "salvato.xml" << true << QStringList{Question, Save, Open} << ""
-            << qint64(-1);
-        QTest::newRow("Salva temp., disk full")
-            << 1 << NotReady << "" << false << QStringList{Save, Failure}
-            << "Impossibile scrivere il file \"" << qint64(0);
-        QTest::newRow("close box, disk nearly full")
-            << -1 << Ready << "" << false << QStringList{Question, Save, Failure}
-            << "Impossibile scrivere il file \"" << qint64(4096);
-        QTest::newRow("Genera, diskette full")
-            << 3 << Ready << "foglio.xml" << true << QStringList{Save, Failure}
-            << "Impossibile copiare il file sul dischetto" << qint64(0);
-        QTest::newRow("Genera, diskette nearly full")
-            << 3 << Ready << "foglio.xml" << true << QStringList{Save, Failure}
-            << "Impossibile copiare il file sul dischetto" << qint64(4096);
-        QTest::newRow("Genera, diskette write-protected")
-            << 3 << Ready << "foglio.xml" << true << QStringList{Save, Failure}
-            << "Impossibile copiare il file sul dischetto" << WriteProtected;
-    }
+    void saves_data() { tableRows(Saves); }
     void saves() {
-        QFETCH(int, command);
-        QFETCH(Platform::Diskette, drive);
-        QFETCH(QString, target);
-        QFETCH(bool, written);
-        QFETCH(QStringList, journal);
-        QFETCH(QString, message);
-        QFETCH(qint64, full);
+        const auto& [name, command, drive, target_, written, journal, message, full] =
+            tableRow(Saves);
+        const QString target = QString::fromUtf8(target_);
         FakePlatform fake;
         QTemporaryDir diskette;
         fake.disketteState = drive;
@@ -130,8 +143,8 @@ private slots:
         fake.saveNames = {fake.file("vecchio.xml"), target.isEmpty() ? "" : fake.file(target)};
         QVERIFY(QDir(fake.folder.path()).mkdir("fogli"));
         std::optional<FullDisk> disk;
-        const bool fullDiskette = full != -1 && command == 3;
-        if (full >= 0 || full == WriteProtected) {
+        const bool fullDiskette = full != Roomy && command == 3;
+        if (full != Roomy) {
             disk.emplace();
             if (!disk->skipReason.isEmpty())
                 QSKIP(qPrintable(disk->skipReason));
@@ -158,7 +171,8 @@ private slots:
             click(w->widgetFor(button(command)));
         QCOMPARE(fake.journal, journal);
         const FakePlatform::Message m = fake.messages.value(fake.messages.size() - 1);
-        QVERIFY2(message.isEmpty() || (m.text.startsWith(message) && m.buttons == QMessageBox::Ok),
+        QVERIFY2(!*message ||
+                     (m.text.contains(QString::fromUtf8(message)) && m.buttons == QMessageBox::Ok),
                  qPrintable(m.text));
         const QByteArray sheet = fixture::readData(QStringLiteral("full_sheet.xml"));
         QCOMPARE(fixture::contents(fake.file("vecchio.xml")), sheet);
@@ -170,11 +184,7 @@ private slots:
         QVERIFY(written || !w->sheet().UscitaRichiesta); // a later "Genera" checks again
         const bool copied = command == 3 && drive == Platform::Diskette::Ready && !fullDiskette;
         QCOMPARE(fixture::contents(diskette.filePath("foglio.xml")), copied ? sheet : "(missing)");
-        if (disk) { // one message that says why, the old file as it was and no other
-            QVERIFY2(m.text.contains(full == WriteProtected
-                                         ? "Il dischetto è protetto da scrittura."
-                                         : "Il disco è pieno"),
-                     qPrintable(m.text));
+        if (disk) { // the old file as it was and no other
             QCOMPARE(fixture::contents(disk->file("foglio.xml")), "old");
             QCOMPARE(QDir(disk->path()).entryList(QDir::Files), QStringList{"foglio.xml"});
             QVERIFY(w->isVisible());

@@ -1,25 +1,29 @@
-// The keyboard in the real window. Each key reaches the filter of its box as the code it types:
-// refused keys type nothing and beep where the filter says so, Ctrl+letter shortcuts are judged
-// like any other key, keys that type nothing are left to the box. Tab and Shift+Tab walk the one
-// order across the pages; whatever moves the focus, the control that has it is on the page in
-// front.
+// The keyboard in the real window: what a box keeps of keys, pastes, drops and an input method's
+// text, with the beeps and the note of a refusal; a date typed in one go. Tab and Shift+Tab walk
+// the one order across the pages; whatever moves the focus, the control that has it is on the
+// page in front.
 #include "support/core_controls.h"
+#include "support/core_sheets.h"
+#include "support/core_table.h"
 #include "support/gui_window.h"
 
 #include "app/tab_pages.h"
 #include "entry/focus.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTest>
 
 using namespace verimoda;
 using namespace verimoda::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -46,28 +50,62 @@ void ctrl(Qt::Key key) {
     QTest::keyClick(focused(), key, Qt::ControlModifier);
 }
 
-// A named key with its modifiers ("ctrl+v", "shift+insert", "alt+g", "escape"); Key_unknown for
-// anything else.
-std::pair<Qt::Key, Qt::KeyboardModifiers> keyOf(const QString& action) {
-    static const QHash<QString, Qt::KeyboardModifier> Modifiers{
-        {"ctrl", Qt::ControlModifier}, {"shift", Qt::ShiftModifier}, {"alt", Qt::AltModifier}};
-    static const QHash<QString, Qt::Key> Keys{
-        {"insert", Qt::Key_Insert}, {"escape", Qt::Key_Escape}, {"f2", Qt::Key_F2},
-        {"left", Qt::Key_Left},     {"home", Qt::Key_Home},     {"delete", Qt::Key_Delete}};
-    QStringList parts = action.split(u'+');
-    const QString name = parts.takeLast();
-    Qt::KeyboardModifiers modifiers;
-    for (const QString& m : parts)
-        if (!Modifiers.contains(m))
-            return {Qt::Key_unknown, {}};
-        else
-            modifiers |= Modifiers[m];
-    if (Keys.contains(name))
-        return {Keys[name], modifiers};
-    if (name.size() == 1 && name[0].isLetter() && !parts.isEmpty())
-        return {Qt::Key(Qt::Key_A + (name[0].unicode() - u'a')), modifiers};
-    return {Qt::Key_unknown, {}};
-}
+// How the editing table writes a key to press ("Ctrl+V", "Shift+Ins", "Esc", "F2"); anything
+// else is typed character by character.
+const QRegularExpression KeyName(QStringLiteral("^[A-Z][a-z0-9]+(\\+\\S+)?$"));
+
+const char* const Amount = "Gli importi sono numeri interi";
+
+// A box holding `before` ("[...]" selected, "|" the caret, else at the end), the actions done in
+// turn (keys, typed text, or the clipboard's text brought by the box's menu, a drop, an input
+// method or AltGr), and then what the box holds, the beeps, how the note of the refusal starts.
+struct Edit {
+    const char* name;
+    Control box;
+    const char* before;
+    const char* actions;
+    const char* clipboard;
+    const char* after;
+    int beeps;
+    const char* note;
+};
+const Edit Edits[] = {
+    {"amount, Ctrl+V of words", text1(27), "125000050", "Ctrl+V", "circa 1,2 milioni", "125000050",
+     1, Amount},
+    {"amount, menu paste of euros", text1(27), "", "menu", "€ 12.345,67", "", 1, Amount},
+    {"amount, Ctrl+A Ctrl+V", text1(27), "125000050", "Ctrl+A Ctrl+V", "1250000", "1250000", 0, ""},
+    {"amount, Ctrl+A then a digit", text1(30), "-1500", "Ctrl+A 7", "", "7", 0, ""},
+    {"amount, a point", text1(30), "1", ".", "", "1", 1, Amount},
+    {"amount, a second sign", text1(30), "", "-1500-", "", "-1500", 1, "Il segno va solo"},
+    {"amount, a digit before the sign", text1(30), "|-1500", "3", "", "-1500", 1,
+     "Il segno va solo"},
+    {"amount, a sign in front", text1(30), "|1500", "- -", "", "-1500", 1, "Il segno va solo"},
+    {"amount, typed twice in the middle", text1(30), "1|5", "2 3", "", "1235", 0, ""},
+    {"tax code, a letter and a twelfth digit", general(1), "", "0123456789a12", "", "01234567891",
+     1, "Il codice fiscale ha 11 cifre"},
+    {"tax code, Shift+Insert over it", general(1), "[00812345678]", "Shift+Ins", "12345678901",
+     "12345678901", 0, ""},
+    {"tax code, typed over it", general(1), "[00812345678]", "12345678901", "", "12345678901", 0,
+     ""},
+    {"tax code, Ctrl+X Ctrl+C Ctrl+Z", general(9), "[0081]2345678",
+     "Ctrl+X Ctrl+C Ctrl+Z Ctrl+A Ctrl+X", "", "", 0, ""},
+    {"tax code, twelve digits composed", general(1), "", "compose", "123456789012", "", 1,
+     "Il codice fiscale ha 11 cifre"},
+    {"tax code, a letter composed", general(1), "", "compose", "é", "", 0,
+     "Il codice fiscale ha 11 cifre"},
+    {"signatory's code, 17 characters", general(11), "", "RSSMRA70A01H501ZX", "",
+     "RSSMRA70A01H501Z", 1, "Il codice fiscale del firmatario"},
+    {"day, a letter dropped", general(2), "", "drop", "3a", "", 0, "Il giorno ha due cifre"},
+    {"name, lines dropped", general(0), "Alfa|", "drop", "\r\nBeta\nSpa", "Alfa Beta Spa", 0, ""},
+    {"name, Alt over a selection", general(0), "[Alfa]", "Alt+G Alt+S Alt+X altgr", "@", "@", 0,
+     ""},
+    {"percentage, typed in the middle", text1(50), "1|0", "5,", "", "1,0", 1,
+     "La percentuale arriva"},
+    {"percentage, a separator after Backspace", text1(50), "12,5", "Ctrl+A 9. Backspace ,751", "",
+     "9,75", 1, "La percentuale arriva"},
+    {"percentage, keys that type nothing", text1(50), "9,75", "Esc F2 Left Home Del", "", ",75", 0,
+     ""},
+};
 
 // The focus is on `c`, in sight on the page in front, the only page shown.
 void verifyFocus(const Main& w, Control c, int page) {
@@ -83,106 +121,27 @@ class TestKeys : public QObject {
 private slots:
     void initTestCase() { prepareTestApplication(); }
 
-    // The usual editing keys work in every box; those that bring text (a paste by key, by the
-    // box's menu, by a drop, an input method's text) are taken only when the box could have been
-    // typed so, a line break as a blank. A refusal changes nothing, beeps where the key would and
-    // shows why beside the box. Alt with a letter types nothing, not even over a selected name;
-    // AltGr types.
-    void editingKeysAndPastes_data() {
-        QTest::addColumn<Control>("box");
-        QTest::addColumn<QString>("before"); // "[...]" selected, "|" the caret, else at the end
-        QTest::addColumn<QString>("actions");
-        QTest::addColumn<QString>("clipboard");
-        QTest::addColumn<QString>("after");
-        QTest::addColumn<int>("beeps");
-        QTest::addColumn<QString>("note"); // how the note of the refusal starts
-        const QString amount = "Gli importi sono numeri interi";
-        QTest::newRow("amount, Ctrl+V of words") << text1(27) << "125000050"
-                                                 << "ctrl+v"
-                                                 << "circa 1,2 milioni"
-                                                 << "125000050" << 1 << amount;
-        QTest::newRow("amount, menu paste of euros") << text1(27) << ""
-                                                     << "menu"
-                                                     << "€ 12.345,67"
-                                                     << "" << 1 << amount;
-        QTest::newRow("amount, Ctrl+A Ctrl+V") << text1(27) << "125000050"
-                                               << "ctrl+a ctrl+v"
-                                               << "1250000"
-                                               << "1250000" << 0 << "";
-        QTest::newRow("amount, Ctrl+A then a digit") << text1(30) << "-1500"
-                                                     << "ctrl+a 7"
-                                                     << ""
-                                                     << "7" << 0 << "";
-        QTest::newRow("amount, a point") << text1(30) << "1"
-                                         << "."
-                                         << ""
-                                         << "1" << 1 << amount;
-        QTest::newRow("amount, a sign in front") << text1(30) << "|1500"
-                                                 << "- -"
-                                                 << ""
-                                                 << "-1500" << 1 << "Il segno va solo davanti";
-        QTest::newRow("tax code, Shift+Insert over it") << general(1) << "[00812345678]"
-                                                        << "shift+insert"
-                                                        << "12345678901"
-                                                        << "12345678901" << 0 << "";
-        QTest::newRow("tax code, typed over it") << general(1) << "[00812345678]"
-                                                 << "12345678901"
-                                                 << ""
-                                                 << "12345678901" << 0 << "";
-        QTest::newRow("tax code, Ctrl+X Ctrl+C Ctrl+Z") << general(9) << "[0081]2345678"
-                                                        << "ctrl+x ctrl+c ctrl+z ctrl+a ctrl+x"
-                                                        << ""
-                                                        << "" << 0 << "";
-        QTest::newRow("tax code, twelve digits composed")
-            << general(1) << ""
-            << "compose"
-            << "123456789012"
-            << "" << 1 << "Il codice fiscale ha 11 cifre";
-        QTest::newRow("tax code, a letter composed") << general(1) << ""
-                                                     << "compose"
-                                                     << "é"
-                                                     << "" << 0 << "Il codice fiscale ha 11 cifre";
-        QTest::newRow("day, a letter dropped") << general(2) << ""
-                                               << "drop"
-                                               << "3a"
-                                               << "" << 0 << "Il giorno ha due cifre";
-        QTest::newRow("name, lines dropped") << general(0) << "Alfa|"
-                                             << "drop"
-                                             << "\r\nBeta\nSpa"
-                                             << "Alfa Beta Spa" << 0 << "";
-        QTest::newRow("name, Alt over a selection") << general(0) << "[Alfa]"
-                                                    << "alt+g alt+s alt+x altgr+@"
-                                                    << ""
-                                                    << "@" << 0 << "";
-        QTest::newRow("percentage, typed in the middle") << text1(50) << "1|0"
-                                                         << "5,"
-                                                         << ""
-                                                         << "1,0" << 1 << "La percentuale arriva";
-        QTest::newRow("percentage, keys that type nothing") << text1(50) << "9,75"
-                                                            << "escape f2 left home delete"
-                                                            << ""
-                                                            << ",75" << 0 << "";
-    }
+    // What a box keeps of the keys typed into it, and the beeps on the way. The usual editing
+    // keys work in every box; those that bring text (a paste by key, by the box's menu, by a drop,
+    // an input method's text) are taken only when the box could have been typed so, a line break
+    // as a blank. A refusal changes nothing, beeps where the key would and shows why beside the
+    // box. Alt with a letter types nothing, not even over a selected name; AltGr types.
+    void editingKeysAndPastes_data() { tableRows(Edits); }
     void editingKeysAndPastes() {
-        QFETCH(Control, box);
-        QFETCH(QString, before);
-        QFETCH(QString, actions);
-        QFETCH(QString, clipboard);
-        QFETCH(QString, after);
-        QFETCH(int, beeps);
-        QFETCH(QString, note);
+        const Edit& row = tableRow(Edits);
+        const QString before = QString::fromUtf8(row.before);
+        const QString clipboard = QString::fromUtf8(row.clipboard);
         FakePlatform fake;
         const auto w = openWindow(fake);
-        QLineEdit* edit = focusBox(*w, box);
+        QLineEdit* edit = focusBox(*w, row.box);
         const qsizetype start = before.indexOf(QRegularExpression("[|[]"));
-        w->sheet().setText(box, QString(before).remove(QRegularExpression("[][|]")));
+        w->sheet().setText(row.box, QString(before).remove(QRegularExpression("[][|]")));
         if (start >= 0 && before[start] == u'|')
             edit->setCursorPosition(int(start));
         else if (start >= 0)
             edit->setSelection(int(start), int(before.indexOf(u']') - start - 1));
         QGuiApplication::clipboard()->setText(clipboard);
-        for (const QString& action : actions.split(u' ')) {
-            const auto [key, modifiers] = keyOf(action);
+        for (const QString& action : QString::fromUtf8(row.actions).split(u' ')) {
             if (action == "menu") {
                 QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(2, 2),
                                        edit->mapToGlobal(QPoint(2, 2)));
@@ -203,40 +162,29 @@ private slots:
                 QInputMethodEvent composed;
                 composed.setCommitString(clipboard);
                 QApplication::sendEvent(edit, &composed);
-            } else if (key != Qt::Key_unknown) {
-                QTest::keyClick(edit, key, modifiers);
-            } else if (action.startsWith("altgr+")) {
-                QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_At, action.back(),
+            } else if (action == "altgr") {
+                QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_At, clipboard,
                                     Qt::GroupSwitchModifier);
+            } else if (KeyName.match(action).hasMatch()) {
+                const QKeyCombination key = QKeySequence::fromString(action)[0];
+                QTest::keyClick(edit, key.key(), key.keyboardModifiers());
             } else {
                 type(action.toUtf8());
             }
         }
-        QCOMPARE(w->sheet().text(box), after);
-        QCOMPARE(fake.journal.count("beep"), beeps);
+        QCOMPARE(w->sheet().text(row.box), QString::fromUtf8(row.after));
+        QCOMPARE(fake.journal.count("beep"), row.beeps);
         const QLabel* shown = w->refusalNote();
         const QString noted = shown && shown->isVisible() ? shown->text() : QString();
-        QVERIFY2(note.isEmpty() ? noted.isEmpty() : noted.startsWith(note), qPrintable(noted));
+        QVERIFY2(*row.note ? noted.startsWith(QString::fromUtf8(row.note)) : noted.isEmpty(),
+                 qPrintable(noted));
     }
 
-    // What a box keeps of the keys typed into it, and the beeps on the way. A full day or month
-    // box hands the focus on to the next box of its date, shown and selected as after Tab. In box
-    // 50 a separator is judged on the text that overwriting a selection or Backspace left.
-    void typing() {
+    // Last year's date typed over in one go: a full day or month box hands the focus on to the
+    // next box of its date, shown and selected as after Tab.
+    void dateTypedInOneGo() {
         FakePlatform fake;
         const auto w = openWindow(fake);
-        const std::tuple<Control, const char*, const char*> cases[] = {
-            {general(1), "0123456789a12", "01234567891"}, // the letter silently, then a beep
-            {general(11), "RSSMRA70A01H501ZX", "RSSMRA70A01H501Z"},
-            {text1(30), "-1500-", "-1500"}};
-        for (const auto& [box, keys, kept] : cases) {
-            focusBox(*w, box);
-            type(keys);
-            QCOMPARE(w->sheet().text(box), QLatin1String(kept));
-        }
-        QCOMPARE(fake.journal.count("beep"), 3);
-        fake.journal.clear();
-        // Last year's date typed over in one go: each move on selects the next box's text.
         for (int k = 5; k <= 7; ++k)
             w->sheet().setText(general(k), QStringList{"30", "06", "2024"}[k - 5]);
         w->showPage(controlPage(general(5)));
@@ -247,15 +195,45 @@ private slots:
                  QStringLiteral("31/10/2025"));
         QCOMPARE(focused(), w->widgetFor(general(7)));
         QVERIFY(focusShown(*w));
-        QLineEdit* box = focusBox(*w, text1(50));
-        type("12,5");
-        box->selectAll();
-        type("9.");
-        QTest::keyClick(box, Qt::Key_Backspace);
-        type(",751"); // a third decimal beeps
-        QCOMPARE(w->sheet().indicator(50), QStringLiteral("9,75"));
-        QCOMPARE(fake.journal.count("beep"), 1);
-        QVERIFY(!w->sheet().NessunaModifica);
+    }
+
+    // Thousands of random keys, pastes and clicks (VERIMODA_SEED picks another seed than 0) end
+    // with no crash, the window showing the sheet, and in the boxes with a filter only what
+    // typing could bring there: digits up to the box's length, in box 50 digits and separators.
+    void randomKeys() {
+        FakePlatform fake;
+        const auto w = openWindow(fake);
+        QGuiApplication::clipboard()->setText(QStringLiteral("12,5"));
+        QRandomGenerator random(quint32(qEnvironmentVariableIntValue("VERIMODA_SEED")));
+        const QString typed = QStringLiteral("0123456789,.-+ aé€ł中");
+        const QList<QKeySequence> keys = QKeySequence::listFromString(
+            "Backspace; Del; Left; Home; End; Space; Return; Tab; Shift+Backtab; Ctrl+V; Ctrl+X; "
+            "Ctrl+Z; Ctrl+A; Ctrl+PgUp; Ctrl+B");
+        const QRegularExpression digits("^[0-9]*$"), percentage("^[0-9,.]*$");
+        for (int step = 0; step < 3000; ++step) {
+            const int r = int(random.bounded(10));
+            if (r < 6)
+                QTest::sendKeyEvent(QTest::Click, focused(), Qt::Key_unknown,
+                                    typed[random.bounded(typed.size())], Qt::NoModifier);
+            else if (r < 9)
+                QTest::keyClick(focused(), keys[random.bounded(keys.size())][0].key(),
+                                keys[random.bounded(keys.size())][0].keyboardModifiers());
+            else
+                clickControl(
+                    *w, fixture::valueControls()[random.bounded(fixture::valueControls().size())]);
+            for (Control c : fixture::valueControls()) {
+                const QString text = fixture::valueOf(w->sheet(), c);
+                const int length = c.array == Array::TEXT_GENERALE
+                                       ? std::array{0, 11, 2, 2, 4, 2, 2, 4, 0, 11, 0, 0}[c.index]
+                                       : 0;
+                QVERIFY2(
+                    (w->textBox(c) ? w->textBox(c)->text()
+                                   : QString::number(w->checkBox(c)->isChecked())) == text &&
+                        (length == 0 || (text.size() <= length && digits.match(text).hasMatch())) &&
+                        (c != text1(50) || percentage.match(text).hasMatch()),
+                    qPrintable(u"step %1: %2 holds \"%3\""_s.arg(step).arg(controlName(c), text)));
+            }
+        }
     }
 
     // From the first general-data box, Tab visits every position in order and comes round to

@@ -7,6 +7,7 @@
 #include "print/qt_printer.h"
 
 #include "support/core_controls.h"
+#include "support/core_full_disk.h"
 #include "support/core_recording_printer.h"
 #include "support/core_sheets.h"
 #include "support/gui_window.h"
@@ -146,13 +147,18 @@ private slots:
     // one, in the home folder when the program folder cannot take it. A cancel prints nothing and
     // says nothing; otherwise the file is written in full, and the unsaved edits stay. An output
     // that cannot be written (a missing folder, a full disk) is named in one message with the
-    // program's title, and no file is left cut short. The sheet file itself (a sheet saved as
-    // "bozza.pdf") is never offered, and refused when typed: it stays as it was.
+    // program's title, and no file is left cut short on the disk. The sheet file itself (a sheet
+    // saved as "bozza.pdf") is never offered, and refused when typed: it stays as it was.
     void theCommand() {
+        FullDisk disk;
+        if (!disk.skipReason.isEmpty())
+            QSKIP(qPrintable(disk.skipReason));
+        QVERIFY(disk.fillLeaving(8192));
+        const QString full = disk.file("foglio.pdf");
         FakePlatform fake;
         fake.printAnswers = {false, true, true, true};
         const QString program = fake.folder.path();
-        fake.printFiles = {"", program + "/manca/foglio.pdf", "/dev/full"};
+        fake.printFiles = {"", program + "/manca/foglio.pdf", full};
         const auto w = openWindow(fake);
         clickControl(*w, si(0));
         click(w->widgetFor(button(0)));
@@ -175,7 +181,8 @@ private slots:
         const QString print = QStringLiteral("print"), failure = QStringLiteral("message Verimoda");
         QCOMPARE(fake.journal, QStringList({print, print, print, failure, print, failure, print,
                                             print, failure, print}));
-        for (const QString& file : {program + "/manca/foglio.pdf", QStringLiteral("/dev/full")}) {
+        QCOMPARE(QDir(disk.path()).entryList(QDir::Files), QStringList{}); // the filler is hidden
+        for (const QString& file : {program + "/manca/foglio.pdf", full}) {
             const QString text = fake.messages.takeFirst().text;
             QVERIFY2(text.startsWith("Impossibile scrivere") &&
                          text.contains(QDir::toNativeSeparators(file)),

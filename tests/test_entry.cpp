@@ -8,6 +8,7 @@
 #include "support/core_controls.h"
 #include "support/core_sheets.h"
 
+#include <QDate>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -142,7 +143,6 @@ private slots:
         QCOMPARE(typed(text1(50), "56", u"ab"_qs), u"pb ab5");
         // Typed over a selection or in the middle: the text the key makes is judged.
         QCOMPARE(typed(general(1), "12345678901", u"[00812345678]"_qs), u"ppppppppppp 12345678901");
-        QCOMPARE(typed(general(1), "9", u"0081234567[8]"_qs), u"p 00812345679");
         QCOMPARE(typed(general(3), "09x", u"[06]"_qs), u"ppr 09");
         QCOMPARE(typed(general(4), "5", u"20|24"_qs), u"b 2024");
         QCOMPARE(typed(text1(30), "-+", u"|1500"_qs), u"pb -1500");
@@ -150,17 +150,25 @@ private slots:
         QCOMPARE(typed(text1(50), "5,", u"1|0"_qs), u"bp 1,0");
         QCOMPARE(typed(text1(50), ",9", u"12[.5]"_qs), u"pp 12,9");
         QCOMPARE(typed(text1(50), "0", u"|5,5"_qs), u"b 5,5");
-        QCOMPARE(typed(text1(50), "1", u"12,|5"_qs), u"p 12,15");
         QCOMPARE(typed(text1(50), "1", u"10|,5"_qs), u"b 10,5");
+        QCOMPARE(typed(text1(50), ".", u"1|,5"_qs), u"b 1,5");
     }
 
-    // The first problem of each stage, and the stages in their order.
+    // The first problem of each stage, and the stages in their order. Each general box emptied
+    // alone is named, but for the optional consolidated date.
     void completeness() {
         const char* const taxCode =
             " che il codice fiscale della società revisionata sia di 11 caratteri ";
         QCOMPARE(check(""),
                  data("TEXT_GENERALE_0", " la denominazione della società revisionata "));
         QCOMPARE(check("full"), QString());
+        for (int box = 0; box < GeneralBoxCount; ++box) {
+            const QString found = check(u"full|g%1="_s.arg(box));
+            QVERIFY2(box >= 5 && box <= 7
+                         ? found.isEmpty()
+                         : found.startsWith(u"Errore TEXT_GENERALE_%1 0:"_s.arg(box)),
+                     qPrintable(found));
+        }
         QCOMPARE(check("full|g1=0123456789"), data("TEXT_GENERALE_1", taxCode));
         QCOMPARE(check("full|g1=012345678901"), data("TEXT_GENERALE_1", taxCode));
         QCOMPARE(
@@ -197,29 +205,32 @@ private slots:
     }
 
     // Statutory date in boxes 2-4 and consolidated date in 5-7, and the box that the date that
-    // fails shows (-1 when both pass).
+    // fails shows (-1 when both pass); the last day of every month, and the day after it.
     void dates() {
-        const std::pair<const char16_t*, int> cases[] = {
-            {u"31|04|2006|30|06|2006", 2},
-            {u"30|04|2006|30|06|2006", -1},
-            {u"5|04|2006|30|06|2006", 2},
-            {u"29|02|2004|30|06|2006", -1},
-            {u"29|02|2006|30|06|2006", 2},
-            {u"29|02|1900|30|06|2006", 2},
-            {u"29|02|2000|30|06|2006", -1},
-            {u"00|01|2006|30|06|2006", 2},
-            {u"12|31|2006|30|06|2006", 2},
-            {u"01|01|0000|30|06|2006", 2},
-            {u"01|01|２００６|30|06|2006", 2},
-            {u"|||||", -1}, // empty: skipped
-            {u"|04|2006|30|06|", 2},
-            {u"30|04|2006|30|06|", 7}, // in part: the first empty box
-            {u"30|04|2006|||2006", 5},
-            {u"31|12|2006|31|06|2006", 5},
-            {u"31|04|2006|31|06|2006", 2}};
+        QList<std::pair<QString, int>> cases{
+            {u"5|04|2006|30|06|2006"_s, 2},
+            {u"29|02|2004|30|06|2006"_s, -1},
+            {u"29|02|1900|30|06|2006"_s, 2},
+            {u"29|02|2000|30|06|2006"_s, -1},
+            {u"00|01|2006|30|06|2006"_s, 2},
+            {u"12|31|2006|30|06|2006"_s, 2},
+            {u"01|01|0000|30|06|2006"_s, 2},
+            {u"01|01|２００６|30|06|2006"_s, 2},
+            {u"|||||"_s, -1}, // empty: skipped
+            {u"|04|2006|30|06|"_s, 2},
+            {u"30|04|2006|30|06|"_s, 7}, // in part: the first empty box
+            {u"30|04|2006|||2006"_s, 5},
+            {u"31|12|2006|31|06|2006"_s, 5},
+            {u"31|04|2006|31|06|2006"_s, 2}};
+        for (int month = 1; month <= 12; ++month) {
+            const int last = QDate(2006, month, 1).daysInMonth();
+            for (int day : {last, last + 1})
+                cases.append({u"30|06|2006|%1|%2|2006"_s.arg(day).arg(month, 2, 10, QChar(u'0')),
+                              day > last ? 5 : -1});
+        }
         for (const auto& [dates, failing] : cases) {
             Sheet sheet;
-            const QStringList parts = QString::fromUtf16(dates).split(u'|');
+            const QStringList parts = dates.split(u'|');
             for (int k = 0; k < 6; ++k)
                 sheet.setText(general(2 + k), parts[k]);
             const std::optional<Problem> problem = ControllaDate(sheet);

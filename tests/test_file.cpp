@@ -8,6 +8,7 @@
 #include "support/core_controls.h"
 #include "support/core_failing_device.h"
 #include "support/core_file_access.h"
+#include "support/core_full_disk.h"
 #include "support/core_sheets.h"
 #include "support/core_system_code_page.h"
 
@@ -87,13 +88,16 @@ private slots:
         QVERIFY(sheetFileBytes(loaded.sheet) == bytes);
     }
 
-    // Texts made of the format's own characters come back as they were.
+    // Texts made of the format's own characters, and each option box, come back as they were.
     void roundTrips() {
-        for (const char16_t* text : {u"  blanks  ", u"-", u" - ", u"F8 - Si", u"QUESTIONARIO",
-                                     u"<CAMPO &", u"ÀÈÉÌÒÙ € l'Aquila", u"--1", u"1.234,5 "}) {
+        const char16_t* const texts[] = {
+            u"  blanks  ",        u"-",   u" - ",     u"F8 - Si", u"QUESTIONARIO", u"<CAMPO &",
+            u"ÀÈÉÌÒÙ € l'Aquila", u"--1", u"1.234,5 "};
+        for (int box = 0; box < OptionBoxCount; ++box) {
             RuledSheet s, loaded;
             for (Control c : {general(0), general(11), text1(27), text1(50)})
-                s.sheet.setText(c, QString::fromUtf16(text));
+                s.sheet.setText(c, QString::fromUtf16(texts[box % std::size(texts)]));
+            s.sheet.setValue(option(box), 1);
             QCOMPARE(load(loaded.sheet, sheetFileBytes(s.sheet)).message, QString());
             verifySame(loaded.sheet, s.sheet);
         }
@@ -134,6 +138,8 @@ private slots:
         row("item 85", "QUESTIONARIO\r\n0 - Si\r\n85 - Si", 7, u"l'elemento 85 del"_qs);
         row("huge item", "QUESTIONARIO\r\n99999999999999999999 - 1", 6,
             u"l'elemento 999999999999... del"_qs);
+        row("item of 12 digits", "QUESTIONARIO\r\n999999999999 - 1", 6,
+            u"l'elemento 999999999999 del"_qs);
         row("x - Si", "QUESTIONARIO\r\nx - Si\r\n", 6, u"non c'è il numero di un elemento"_qs);
         row("no dash", "1 12345678901\r\n", 5, u"manca il trattino"_qs);
         row("over the limit", QByteArray(2 << 20, 'x') + "\r\nQUESTIONARIO", 5, u"troppo lunga"_qs);
@@ -275,6 +281,33 @@ private slots:
         QVERIFY2(result.line == bytes.left(100).count('\n') + 1 &&
                      result.message.contains(u"non può essere letto oltre"),
                  qPrintable(result.message));
+    }
+
+    // A file that cannot be written says why, and leaves nothing behind: a missing folder, a file
+    // in the way of a folder, a folder in the way of the file, a read-only disk with a new or an
+    // old file.
+    void refusedSaves() {
+        QTemporaryDir dir;
+        FullDisk disk;
+        const bool readOnly = disk.skipReason.isEmpty() &&
+                              !saveSheetFile(disk.file(u"foglio.xml"_qs), "old") &&
+                              disk.writeProtect();
+        QVERIFY(!saveSheetFile(dir.filePath(u"file"_qs), "file"));
+        const std::pair<QString, const char*> cases[] = {
+            {dir.filePath(u"manca/foglio.xml"_qs), "\" non esiste."},
+            {dir.filePath(u"file/foglio.xml"_qs), "\" non è una cartella."},
+            {dir.path(), "Esiste già una cartella con questo nome."},
+            {disk.file(u"nuovo.xml"_qs), "Non è permesso scrivere nella cartella scelta."},
+            {disk.file(u"foglio.xml"_qs), "Il file esistente è protetto da scrittura."}};
+        for (const auto& [path, reason] : cases) {
+            if (path.startsWith(disk.path()) && !readOnly)
+                continue; // no disk to make read-only here
+            const QString message = saveSheetFile(path, "new").value_or(QString());
+            QVERIFY2(message.endsWith(QString::fromUtf8(reason)), qPrintable(message));
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList{u"file"_qs});
+        QVERIFY(!readOnly || fixture::contents(disk.file(u"foglio.xml"_qs)) == "old");
     }
 
     // A replaced file keeps its mode, and its owner and group when this process may set them
