@@ -39,7 +39,7 @@ private slots:
                 << way << Yes << QStringList{Question, Save};
             QTest::addRow("%s, Cancel", ways[way]) << way << Cancel << QStringList{Question};
         }
-        // Enter on the focused button presses it, as Space does.
+        // Enter (here the keypad's) on the focused button presses it, as Space does.
         QTest::addRow("Enter on Esci, No") << 4 << No << QStringList{Question, Exit};
     }
     void exitPaths() {
@@ -70,7 +70,7 @@ private slots:
             QCOMPARE(w->sessionEnding(), !stays);
         else {
             w->widgetFor(button(4))->setFocus();
-            QTest::keyClick(w->widgetFor(button(4)), Qt::Key_Return);
+            QTest::keyClick(w->widgetFor(button(4)), Qt::Key_Enter, Qt::KeypadModifier);
         }
         QCoreApplication::processEvents(); // the session's end follows its answer
         QCOMPARE(fake.journal, journal);
@@ -152,7 +152,7 @@ private slots:
 
     // A dialog keeps the window reachable: minimised meanwhile, it stays on the taskbar and the
     // tray menu does not open; once the dialog closes, the window is active again with the focus
-    // where it was.
+    // where it was. The session's end waits while a dialog of a command is open.
     void dialogsKeepTheWindow() {
         FakePlatform fake;
         const auto w = openWindow(fake);
@@ -162,6 +162,11 @@ private slots:
             QTest::qWait(50); // a hide into the tray would have come by now
             QVERIFY(w->isVisible() && w->isMinimized());
             emit w->trayIcon()->activated(QSystemTrayIcon::Trigger);
+            QDialog modal(w.get());
+            modal.setModal(true);
+            modal.show();
+            QVERIFY(!w->sessionEnding());
+            modal.close();
             w->showNormal();
             other.show();
             other.activateWindow();

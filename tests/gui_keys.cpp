@@ -83,6 +83,8 @@ const Edit Edits[] = {
     {"amount, typed twice in the middle", text1(30), "1|5", "2 3", "", "1235", 0, ""},
     {"tax code, a letter and a twelfth digit", general(1), "", "0123456789a12", "", "01234567891",
      1, "Il codice fiscale ha 11 cifre"},
+    {"tax code, a paste that makes twelve", general(1), "0081234567", "Ctrl+V", "89", "0081234567",
+     1, "Il codice fiscale ha 11 cifre"},
     {"tax code, Shift+Insert over it", general(1), "[00812345678]", "Shift+Ins", "12345678901",
      "12345678901", 0, ""},
     {"tax code, typed over it", general(1), "[00812345678]", "12345678901", "", "12345678901", 0,
@@ -96,7 +98,8 @@ const Edit Edits[] = {
     {"signatory's code, 17 characters", general(11), "", "RSSMRA70A01H501ZX", "",
      "RSSMRA70A01H501Z", 1, "Il codice fiscale del firmatario"},
     {"day, a letter dropped", general(2), "", "drop", "3a", "", 0, "Il giorno ha due cifre"},
-    {"name, lines dropped", general(0), "Alfa|", "drop", "\r\nBeta\nSpa", "Alfa Beta Spa", 0, ""},
+    {"name, lines dropped at its end", general(0), "|Alfa", "drop", "\r\nBeta\nSpa",
+     "Alfa Beta Spa", 0, ""},
     {"name, Alt over a selection", general(0), "[Alfa]", "Alt+G Alt+S Alt+X altgr", "@", "@", 0,
      ""},
     {"percentage, typed in the middle", text1(50), "1|0", "5,", "", "1,0", 1,
@@ -291,6 +294,8 @@ private slots:
         }
         ctrl(Qt::Key_PageUp);
         verifyFocus(*w, firstControlOfPage(7), 7);
+        QTest::keyClick(focused(), Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+        verifyFocus(*w, firstControlOfPage(6), 6);
     }
 };
 

@@ -14,14 +14,6 @@ void PrintLog::add(const Printer& printer, const QString& text, float width, flo
         {pages, printer.x(), printer.y(), width, height, text, printer.fontSize(), printer.bold()});
 }
 
-std::vector<PrintedLine> PrintLog::onPage(int page) const {
-    std::vector<PrintedLine> result;
-    for (const PrintedLine& l : lines)
-        if (l.page == page)
-            result.push_back(l);
-    return result;
-}
-
 float RecordingPrinter::measure(const QString& text) const {
     const qsizetype spaces = text.count(u' ');
     return float(text.size() - spaces) * charWidth(fontSize(), bold()) +

@@ -28,7 +28,6 @@ public:
 
     // Records a line that `printer` is about to print at its current place.
     void add(const Printer& printer, const QString& text, float width, float height);
-    std::vector<PrintedLine> onPage(int page) const;
 };
 
 // Fixed metrics, in print units at 10 points (scaled with the size): every character 1.5 wide in
