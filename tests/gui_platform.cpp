@@ -4,16 +4,12 @@
 #include "support/gui_window.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QFileDialog>
-#include <QHeaderView>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QTreeView>
 
 using namespace verimoda;
 
@@ -37,42 +33,6 @@ private slots:
                      documents + "/Verimoda");
         QCOMPARE(programFolderFor(root.path(), {bin}, documents), root.path());
         QCOMPARE(programFolderFor(bin, {}, documents), bin);
-    }
-
-    // Qt's file dialog in Italian: its texts, the sizes and dates of its list, its columns wide
-    // enough for their headers; a cancel gives no name.
-    void fileDialog() {
-        QTemporaryDir folder;
-        QVERIFY(QDir(folder.path()).mkdir("fogli"));
-        QFile file(folder.filePath("foglio.xml"));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(12345, 'x')));
-        file.close();
-        QStringList seen;
-        QTimer::singleShot(500, [&] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            auto* view = dialog->findChild<QTreeView*>();
-            QHeaderView* header = view->header();
-            for (int i = 0; i < header->count(); ++i) {
-                const QString title = header->model()->headerData(i, Qt::Horizontal).toString();
-                QVERIFY2(header->sectionSize(i) > header->fontMetrics().horizontalAdvance(title),
-                         qPrintable(title));
-            }
-            seen << view->model()->index(0, 2, view->rootIndex()).data().toString(); // "fogli"
-            const QModelIndex row = view->model()->index(1, 0, view->rootIndex());
-            for (int column : {0, 1, 3}) // a file's type comes from the machine's MIME database
-                seen << row.siblingAtColumn(column).data().toString();
-            dialog->reject();
-        });
-        const QString name = QtPlatform().openFileName(
-            nullptr, {"Apri file", "Xml File (*.xml);;Tutti i file (*)", folder.path()});
-        QVERIFY(name.isEmpty());
-        const QLocale italian(QLocale::Italian, QLocale::Italy);
-        // A folder's type: Qt's own word in Italian, or the system's (Windows names it itself).
-        QVERIFY2(seen.takeFirst() != "Folder", "Qt's English word for a folder");
-        QCOMPARE(seen, QStringList({"foglio.xml", italian.formattedDataSize(12345),
-                                    italian.toString(QFileInfo(file).lastModified(),
-                                                     QLocale::ShortFormat)}));
     }
 
     // The print dialog has no English left where Qt's translation stops short.

@@ -91,21 +91,6 @@ private slots:
             QCOMPARE(lines.value(i), expected.value(i));
     }
 
-    void justify() {
-        // "a b c" is 9 wide, every added space 1.5; from the second pass on a gap takes two.
-        const std::tuple<const char*, float, const char*> cases[] = {
-            {"a b c", 9, "a b c"},
-            {"a b c", 12, "a  b  c"},
-            {"a b c", 15, "a    b  c"},
-            {"a b c", 18, "a    b    c"},
-            {"a b c", 19.5f, "a     b    c"},
-            {"abc", 9, "  abc"}};
-        RecordingPrinter p;
-        p.setBold(true);
-        for (const auto& [line, width, expected] : cases)
-            QCOMPARE(verimoda::justify(p, line, width), expected);
-    }
-
     // An item row: the justified lines, then the last line with its leader and answer.
     void wrappingOfAnItem() {
         const QString exact = // 70 letters and 16 spaces: 164 wide
