@@ -218,9 +218,8 @@ private slots:
             if (r < 6)
                 QTest::sendKeyEvent(QTest::Click, focused(), Qt::Key_unknown,
                                     typed[random.bounded(typed.size())], Qt::NoModifier);
-            else if (r < 9)
-                QTest::keyClick(focused(), keys[random.bounded(keys.size())][0].key(),
-                                keys[random.bounded(keys.size())][0].keyboardModifiers());
+            else if (const QKeyCombination key = keys[random.bounded(keys.size())][0]; r < 9)
+                QTest::keyClick(focused(), key.key(), key.keyboardModifiers());
             else
                 clickControl(
                     *w, fixture::valueControls()[random.bounded(fixture::valueControls().size())]);
