@@ -37,48 +37,26 @@ struct SaveCase {
     const char* message;
     qint64 room;
 };
+// clang-format off
 const SaveCase Saves[] = {
     {"Salva temp., in a folder, no drive test", 1, NotReady, "fogli/temp", true, {Save}, "", Roomy},
     {"Genera, diskette ready", 3, Ready, "foglio.xml", true, {Save}, "", Roomy},
-    {"Genera, no diskette drive",
-     3,
-     Absent,
-     "foglio.xml",
-     true,
-     {Save, Failure},
-     "manca l'unità A:",
-     Roomy},
-    {"Genera, diskette not ready",
-     3,
-     NotReady,
-     "foglio.xml",
-     false,
-     {Stop},
-     "Periferica non pronta. Verificare la presenza di un disco nel driver A",
-     Roomy},
-    {"Esci, missing folder",
-     4,
-     Ready,
-     "manca/foglio.xml",
-     false,
-     {Question, Save, Failure},
-     "\" non esiste.",
-     Roomy},
+    {"Genera, no diskette drive", 3, Absent, "foglio.xml", true, {Save, Failure},
+     "manca l'unità A:", Roomy},
+    {"Genera, diskette not ready", 3, NotReady, "foglio.xml", false, {Stop},
+     "Periferica non pronta. Verificare la presenza di un disco nel driver A", Roomy},
+    {"Esci, missing folder", 4, Ready, "manca/foglio.xml", false, {Question, Save, Failure},
+     "\" non esiste.", Roomy},
     {"Leggi, cancelled", 2, Ready, "", false, {Question, Save}, "", Roomy},
     {"Leggi, open cancelled", 2, Ready, "salvato.xml", true, {Question, Save, Open}, "", Roomy},
     {"Salva temp., disk full", 1, NotReady, "", false, {Save, Failure}, Full, 0},
     {"close box, disk nearly full", -1, Ready, "", false, {Question, Save, Failure}, Full, 4096},
     {"Genera, diskette full", 3, Ready, "foglio.xml", true, {Save, Failure}, Full, 0},
     {"Genera, diskette nearly full", 3, Ready, "foglio.xml", true, {Save, Failure}, Full, 4096},
-    {"Genera, diskette write-protected",
-     3,
-     Ready,
-     "foglio.xml",
-     true,
-     {Save, Failure},
-     "Il dischetto è protetto da scrittura.",
-     WriteProtected},
+    {"Genera, diskette write-protected", 3, Ready, "foglio.xml", true, {Save, Failure},
+     "Il dischetto è protetto da scrittura.", WriteProtected},
 };
+// clang-format on
 
 } // namespace
 

@@ -20,27 +20,22 @@ namespace {
 constexpr float Edge = 197, W = 164;
 const float Space = RecordingPrinter::spaceWidth(10, true);
 
-// A leader or rule from `from` reaching `end`, by less than one of its characters beyond.
-void verifyReaches(const PrintedLine& l, float from, float end) {
-    QVERIFY2(l.filler() && l.x == from, qPrintable(l.text));
-    QVERIFY(l.right() >= end && l.right() - l.width / float(l.text.size()) < end);
-}
-
 // Text, leader and answer of an item row: the leader ends 1 unit before where an answer ending
-// at the edge would start; the answer ends at `answerEnd`, or follows a single dot when it is too
-// wide for any leader.
+// at the edge would start (by less than one of its dots beyond); the answer ends at `answerEnd`, or
+// follows a single dot when it is too wide for any leader.
 void verifyRow(const std::vector<PrintedLine>& r, float answerEnd) {
     QCOMPARE(r.size(), size_t(3));
     if (r[0].right() + 1 >= Edge - r[2].width - 1)
         QCOMPARE(r[1].text, u".");
     else
-        verifyReaches(r[1], r[0].right(), Edge - r[2].width - 1);
+        QVERIFY(r[1].filler() && r[1].x == r[0].right() && r[1].right() >= Edge - r[2].width - 1 &&
+                r[1].right() - r[1].width / float(r[1].text.size()) < Edge - r[2].width - 1);
     QVERIFY(r[2].bold && r[2].right() == answerEnd);
 }
 
 // Each printed line as page, place, size, "b" when bold, text; a run of n dots or underscores as
 // "...(n)" or "___(n)".
-QString printed(const PrintLog& log) {
+QString printed(const RecordingPrinter& log) {
     QString out;
     for (const PrintedLine& l : log.lines)
         out += u"%1 %2,%3 %4%5 %6\n"_s.arg(l.page).arg(l.x).arg(l.y).arg(l.size).arg(
@@ -79,14 +74,14 @@ private slots:
         sheet.setValue(no(4), 0);      // row 4 unanswered
         RecordingPrinter p;
         StampaDocumento(p, sheet);
-        QVERIFY(p.log.pages == 6 && p.log.ended);
+        QVERIFY(p.pages == 6 && p.ended);
         const QString path = fixture::dataPath(u"printed_sheet.txt"_qs);
         if (qEnvironmentVariableIntValue("VERIMODA_WRITE_PRINTED")) {
             QFile out(path);
-            QVERIFY(out.open(QIODevice::WriteOnly) && out.write(printed(p.log).toUtf8()) > 0);
+            QVERIFY(out.open(QIODevice::WriteOnly) && out.write(printed(p).toUtf8()) > 0);
         }
         const QStringList expected = QString::fromUtf8(fixture::contents(path)).split(u'\n');
-        const QStringList lines = printed(p.log).split(u'\n');
+        const QStringList lines = printed(p).split(u'\n');
         for (qsizetype i = 0; i < std::max(lines.size(), expected.size()); ++i)
             QCOMPARE(lines.value(i), expected.value(i));
     }
@@ -114,7 +109,7 @@ private slots:
             p.setScale(Edge, 297);
             p.setBold(true);
             layout.StampaRiga(text, answer);
-            const std::vector<PrintedLine>& lines = p.log.lines;
+            const std::vector<PrintedLine>& lines = p.lines;
             QCOMPARE(int(lines.size()), justifiedLines + 3);
             QStringList read;
             for (int i = 0; i <= justifiedLines; ++i) {

@@ -1,4 +1,4 @@
-// A printer that records every printed line, and one with fixed metrics for layout tests.
+// A printer with fixed metrics that records every printed line, for layout tests.
 #pragma once
 
 #include "print/printer.h"
@@ -20,30 +20,24 @@ struct PrintedLine {
     bool filler() const;
 };
 
-class PrintLog {
-public:
-    std::vector<PrintedLine> lines;
-    int pages = 1;
-    bool ended = false;
-
-    // Records a line that `printer` is about to print at its current place.
-    void add(const Printer& printer, const QString& text, float width, float height);
-};
-
 // Fixed metrics, in print units at 10 points (scaled with the size): every character 1.5 wide in
 // regular and 2 in bold, a space three quarters of that; line height 0.4 times the size.
 class RecordingPrinter : public Printer {
 public:
-    PrintLog log;
+    std::vector<PrintedLine> lines;
+    int pages = 1;
+    bool ended = false;
     static float charWidth(float size, bool bold) { return size / 10 * (bold ? 2.0f : 1.5f); }
     static float spaceWidth(float size, bool bold) { return charWidth(size, bold) * 0.75f; }
 
 protected:
     float measure(const QString& text) const override;
     float lineHeight() const override { return fontSize() * 0.4f; }
-    void draw(const QString& text) override;
-    void startPage() override { ++log.pages; }
-    void finish() override { log.ended = true; }
+    void draw(const QString& text) override {
+        lines.push_back({pages, x(), y(), measure(text), lineHeight(), text, fontSize(), bold()});
+    }
+    void startPage() override { ++pages; }
+    void finish() override { ended = true; }
 };
 
 } // namespace verimoda::test
