@@ -54,7 +54,9 @@ void ctrl(Qt::Key key) {
 // else is typed character by character.
 const QRegularExpression KeyName(QStringLiteral("^[A-Z][a-z0-9]+(\\+\\S+)?$"));
 
-const char* const Amount = "Gli importi sono numeri interi";
+const char *const Amount = "Gli importi sono numeri interi", *const Sign = "Il segno va solo",
+                  *const TaxCode = "Il codice fiscale ha 11 cifre",
+                  *const Percentage = "La percentuale arriva";
 
 // A box holding `before` ("[...]" selected, "|" the caret, else at the end), the actions done in
 // turn (keys, typed text, or the clipboard's text brought by the box's menu, a drop, an input
@@ -69,6 +71,7 @@ struct Edit {
     int beeps;
     const char* note;
 };
+// clang-format off
 const Edit Edits[] = {
     {"amount, Ctrl+V of words", text1(27), "125000050", "Ctrl+V", "circa 1,2 milioni", "125000050",
      1, Amount},
@@ -76,39 +79,34 @@ const Edit Edits[] = {
     {"amount, Ctrl+A Ctrl+V", text1(27), "125000050", "Ctrl+A Ctrl+V", "1250000", "1250000", 0, ""},
     {"amount, Ctrl+A then a digit", text1(30), "-1500", "Ctrl+A 7", "", "7", 0, ""},
     {"amount, a point", text1(30), "1", ".", "", "1", 1, Amount},
-    {"amount, a second sign", text1(30), "", "-1500-", "", "-1500", 1, "Il segno va solo"},
-    {"amount, a digit before the sign", text1(30), "|-1500", "3", "", "-1500", 1,
-     "Il segno va solo"},
-    {"amount, a sign in front", text1(30), "|1500", "- -", "", "-1500", 1, "Il segno va solo"},
+    {"amount, a second sign", text1(30), "", "-1500-", "", "-1500", 1, Sign},
+    {"amount, a digit before the sign", text1(30), "|-1500", "3", "", "-1500", 1, Sign},
+    {"amount, a sign in front", text1(30), "|1500", "- -", "", "-1500", 1, Sign},
     {"amount, typed twice in the middle", text1(30), "1|5", "2 3", "", "1235", 0, ""},
     {"tax code, a letter and a twelfth digit", general(1), "", "0123456789a12", "", "01234567891",
-     1, "Il codice fiscale ha 11 cifre"},
+     1, TaxCode},
     {"tax code, a paste that makes twelve", general(1), "0081234567", "Ctrl+V", "89", "0081234567",
-     1, "Il codice fiscale ha 11 cifre"},
+     1, TaxCode},
     {"tax code, Shift+Insert over it", general(1), "[00812345678]", "Shift+Ins", "12345678901",
      "12345678901", 0, ""},
-    {"tax code, typed over it", general(1), "[00812345678]", "12345678901", "", "12345678901", 0,
-     ""},
+    {"tax code, typed over", general(1), "[00812345678]", "12345678901", "", "12345678901", 0, ""},
     {"tax code, Ctrl+X Ctrl+C Ctrl+Z", general(9), "[0081]2345678",
      "Ctrl+X Ctrl+C Ctrl+Z Ctrl+A Ctrl+X", "", "", 0, ""},
-    {"tax code, twelve digits composed", general(1), "", "compose", "123456789012", "", 1,
-     "Il codice fiscale ha 11 cifre"},
-    {"tax code, a letter composed", general(1), "", "compose", "é", "", 0,
-     "Il codice fiscale ha 11 cifre"},
+    {"tax code, twelve digits composed", general(1), "", "compose", "123456789012", "", 1, TaxCode},
+    {"tax code, a letter composed", general(1), "", "compose", "é", "", 0, TaxCode},
     {"signatory's code, 17 characters", general(11), "", "RSSMRA70A01H501ZX", "",
      "RSSMRA70A01H501Z", 1, "Il codice fiscale del firmatario"},
     {"day, a letter dropped", general(2), "", "drop", "3a", "", 0, "Il giorno ha due cifre"},
     {"name, lines dropped at its end", general(0), "|Alfa", "drop", "\r\nBeta\nSpa",
      "Alfa Beta Spa", 0, ""},
-    {"name, Alt over a selection", general(0), "[Alfa]", "Alt+G Alt+S Alt+X altgr", "@", "@", 0,
-     ""},
-    {"percentage, typed in the middle", text1(50), "1|0", "5,", "", "1,0", 1,
-     "La percentuale arriva"},
+    {"name, Alt over selected", general(0), "[Alfa]", "Alt+G Alt+S Alt+X altgr", "@", "@", 0, ""},
+    {"percentage, typed in the middle", text1(50), "1|0", "5,", "", "1,0", 1, Percentage},
     {"percentage, a separator after Backspace", text1(50), "12,5", "Ctrl+A 9. Backspace ,751", "",
-     "9,75", 1, "La percentuale arriva"},
+     "9,75", 1, Percentage},
     {"percentage, keys that type nothing", text1(50), "9,75", "Esc F2 Left Home Del", "", ",75", 0,
      ""},
 };
+// clang-format on
 
 // The focus is on `c`, in sight on the page in front, the only page shown.
 void verifyFocus(const Main& w, Control c, int page) {

@@ -207,21 +207,17 @@ private slots:
     // Statutory date in boxes 2-4 and consolidated date in 5-7, and the box that the date that
     // fails shows (-1 when both pass); the last day of every month, and the day after it.
     void dates() {
+        // clang-format off
         QList<std::pair<QString, int>> cases{
-            {u"5|04|2006|30|06|2006"_s, 2},
-            {u"29|02|2004|30|06|2006"_s, -1},
-            {u"29|02|1900|30|06|2006"_s, 2},
-            {u"29|02|2000|30|06|2006"_s, -1},
-            {u"00|01|2006|30|06|2006"_s, 2},
-            {u"12|31|2006|30|06|2006"_s, 2},
-            {u"01|01|0000|30|06|2006"_s, 2},
-            {u"01|01|２００６|30|06|2006"_s, 2},
-            {u"|||||"_s, -1}, // empty: skipped
-            {u"|04|2006|30|06|"_s, 2},
-            {u"30|04|2006|30|06|"_s, 7}, // in part: the first empty box
-            {u"30|04|2006|||2006"_s, 5},
-            {u"31|12|2006|31|06|2006"_s, 5},
+            {u"5|04|2006|30|06|2006"_s, 2}, {u"29|02|2004|30|06|2006"_s, -1},
+            {u"29|02|1900|30|06|2006"_s, 2}, {u"29|02|2000|30|06|2006"_s, -1},
+            {u"00|01|2006|30|06|2006"_s, 2}, {u"12|31|2006|30|06|2006"_s, 2},
+            {u"01|01|0000|30|06|2006"_s, 2}, {u"01|01|２００６|30|06|2006"_s, 2},
+            {u"|||||"_s, -1} /* empty: skipped */, {u"|04|2006|30|06|"_s, 2},
+            {u"30|04|2006|30|06|"_s, 7} /* in part: the first empty box */,
+            {u"30|04|2006|||2006"_s, 5}, {u"31|12|2006|31|06|2006"_s, 5},
             {u"31|04|2006|31|06|2006"_s, 2}};
+        // clang-format on
         for (int month = 1; month <= 12; ++month) {
             const int last = QDate(2006, month, 1).daysInMonth();
             for (int day : {last, last + 1})

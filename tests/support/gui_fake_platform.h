@@ -43,10 +43,10 @@ public:
     // The machine.
     bool tray = true;
     Diskette disketteState = Diskette::Absent;
-    QString disketteRoot;         // the diskette's folder (make one with a QTemporaryDir)
-    QTemporaryDir folder;         // the program folder, empty at start
-    std::function<void()> onExit; // runs inside exitProgram, to look at the window at the end
-    std::function<void()> during; // runs inside every message and dialog, as the user meanwhile
+    QString disketteRoot; // the diskette's folder (make one with a QTemporaryDir)
+    QTemporaryDir folder; // the program folder, empty at start
+    // Runs inside every message and dialog, as what the user does meanwhile.
+    std::function<void()> during = [] {};
 
     // What happened: "message <title>", "save <title>", "open <title>", "print", "beep",
     // "popup", "exit".
@@ -67,8 +67,7 @@ public:
     QMessageBox::StandardButton message(QWidget*, QMessageBox::Icon icon, const QString& title,
                                         const QString& text,
                                         QMessageBox::StandardButtons buttons) override {
-        if (during)
-            during();
+        during();
         messages.append({icon, title, text, buttons});
         journal.append(QLatin1String("message ") + title);
         const auto escape = (buttons & QMessageBox::Cancel) ? QMessageBox::Cancel
@@ -77,21 +76,18 @@ public:
         return answers.isEmpty() ? escape : answers.takeFirst();
     }
     QString saveFileName(QWidget*, const FileDialog& dialog) override {
-        if (during)
-            during();
+        during();
         journal.append(QLatin1String("save ") + dialog.title);
         return saveNames.isEmpty() ? QString() : saveNames.takeFirst();
     }
     QString openFileName(QWidget*, const FileDialog& dialog) override {
-        if (during)
-            during();
+        during();
         openDialogs.append(dialog);
         journal.append(QLatin1String("open ") + dialog.title);
         return openNames.isEmpty() ? QString() : openNames.takeFirst();
     }
     bool printDialog(QWidget*, QPrinter& printer) override {
-        if (during)
-            during();
+        during();
         journal.append(QStringLiteral("print"));
         printOffers.append(printer.outputFileName());
         if (printAnswers.isEmpty() || !printAnswers.takeFirst())
@@ -111,11 +107,7 @@ public:
     Diskette diskette() override { return disketteState; }
     QString disketteFolder() override { return disketteRoot; }
     QString programFolder() override { return folder.path(); }
-    void exitProgram() override {
-        journal.append(QStringLiteral("exit"));
-        if (onExit)
-            onExit();
-    }
+    void exitProgram() override { journal.append(QStringLiteral("exit")); }
 };
 
 } // namespace verimoda::test
