@@ -5,10 +5,8 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <sched.h>
 #include <sys/mount.h>
-#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace verimoda::test {
@@ -63,29 +61,9 @@ FullDisk::~FullDisk() {
         ::umount2(QFile::encodeName(path()).constData(), MNT_DETACH);
 }
 
-qint64 FullDisk::freeBytes() const {
-    struct statvfs s {};
-    if (::statvfs(QFile::encodeName(path()).constData(), &s) != 0)
-        return -1;
-    return qint64(s.f_bavail) * qint64(s.f_frsize);
-}
-
 bool FullDisk::writeProtect() {
     return ::mount(nullptr, QFile::encodeName(path()).constData(), nullptr,
                    MS_REMOUNT | MS_RDONLY | MS_NOSUID | MS_NODEV, nullptr) == 0;
-}
-
-bool FullDisk::fillLeaving(qint64 wanted) {
-    const int fd = ::open(QFile::encodeName(file(QStringLiteral(".filler"))).constData(),
-                          O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return false;
-    const QByteArray page(4096, 'f');
-    while (freeBytes() > wanted)
-        if (::write(fd, page.constData(), size_t(page.size())) <= 0)
-            break;
-    ::close(fd);
-    return freeBytes() == wanted;
 }
 
 } // namespace verimoda::test
