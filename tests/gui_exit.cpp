@@ -22,68 +22,62 @@ private slots:
     // session alike; a save that does not complete keeps the program, its edits and its checks (a
     // later "Genera" checks the sheet again). A signal or the session's end brings the window back
     // from the tray to ask.
-    void exitPaths_data() {
-        QTest::addColumn<int>("way"); // Esci, close box, signal, session end, Enter on Esci
-        QTest::addColumn<QMessageBox::StandardButton>("answer"); // to the question, if asked
-        QTest::addColumn<QStringList>("journal"); // a save followed by the end is a written file
+    void exitPaths() {
+        // The way (Esci, close box, signal, session end, Enter on Esci), the answer to the
+        // question if asked, and the journal (a save followed by the end is a written file).
         const auto No = QMessageBox::No, Yes = QMessageBox::Yes, Cancel = QMessageBox::Cancel;
-        const char* ways[] = {"Esci", "close box", "signal", "session end"};
+        QList<std::tuple<int, QMessageBox::StandardButton, QStringList>> cases;
         for (int way = 0; way < 4; ++way) {
-            // Without edits the session is not even asked to wait.
-            if (way != 3)
-                QTest::addRow("%s, no edit", ways[way]) << way << No << QStringList{Exit};
-            QTest::addRow("%s, No", ways[way]) << way << No << QStringList{Question, Exit};
-            QTest::addRow("%s, Yes, saved", ways[way])
-                << way << Yes << QStringList{Question, Save, Exit};
-            QTest::addRow("%s, Yes, save cancelled", ways[way])
-                << way << Yes << QStringList{Question, Save};
-            QTest::addRow("%s, Cancel", ways[way]) << way << Cancel << QStringList{Question};
+            if (way != 3) // without edits the session is not even asked to wait
+                cases.append({way, No, {Exit}});
+            cases.append({way, No, {Question, Exit}});
+            cases.append({way, Yes, {Question, Save, Exit}});
+            cases.append({way, Yes, {Question, Save}}); // the save dialog cancelled
+            cases.append({way, Cancel, {Question}});
         }
         // Enter (here the keypad's) on the focused button presses it, as Space does.
-        QTest::addRow("Enter on Esci, No") << 4 << No << QStringList{Question, Exit};
-    }
-    void exitPaths() {
-        QFETCH(int, way);
-        QFETCH(QMessageBox::StandardButton, answer);
-        QFETCH(QStringList, journal);
-        const bool edited = journal.first() == Question, stays = journal.last() != Exit;
-        const bool closes = way == 1 || (way == 2 && edited);
-        FakePlatform fake;
-        fake.answers = {answer};
-        fake.saveNames = {stays ? QString() : fake.file(QStringLiteral("foglio.xml"))};
-        const auto w = openWindow(fake);
-        if (edited) // an option box changed is an edit like an answer
-            clickControl(*w, way == 1 ? no(3) : option(6));
-        const bool fromTray = way == 2 || way == 3;
-        if (fromTray) { // in the tray, where the window rests
-            w->setWindowState(Qt::WindowMinimized);
-            QTRY_VERIFY(w->isHidden());
-        }
+        cases.append({4, No, {Question, Exit}});
+        for (const auto& [way, answer, journal] : cases) {
+            const bool edited = journal.first() == Question, stays = journal.last() != Exit;
+            const bool closes = way == 1 || (way == 2 && edited);
+            FakePlatform fake;
+            fake.answers = {answer};
+            fake.saveNames = {stays ? QString() : fake.file(QStringLiteral("foglio.xml"))};
+            const auto w = openWindow(fake);
+            if (edited) // an option box changed is an edit like an answer
+                clickControl(*w, way == 1 ? no(3) : option(6));
+            const bool fromTray = way == 2 || way == 3;
+            if (fromTray) { // in the tray, where the window rests
+                w->setWindowState(Qt::WindowMinimized);
+                QTRY_VERIFY(w->isHidden());
+            }
 
-        if (way == 0)
-            click(w->widgetFor(button(4)));
-        else if (way == 1)
-            QCOMPARE(w->close(), !stays);
-        else if (way == 2)
-            w->endRequested();
-        else if (way == 3)
-            QCOMPARE(w->sessionEnding(), !stays);
-        else {
-            w->widgetFor(button(4))->setFocus();
-            QTest::keyClick(w->widgetFor(button(4)), Qt::Key_Enter, Qt::KeypadModifier);
+            if (way == 0)
+                click(w->widgetFor(button(4)));
+            else if (way == 1)
+                QCOMPARE(w->close(), !stays);
+            else if (way == 2)
+                w->endRequested();
+            else if (way == 3)
+                QCOMPARE(w->sessionEnding(), !stays);
+            else {
+                w->widgetFor(button(4))->setFocus();
+                QTest::keyClick(w->widgetFor(button(4)), Qt::Key_Enter, Qt::KeypadModifier);
+            }
+            QCoreApplication::processEvents(); // the session's end follows its answer
+            QCOMPARE(fake.journal, journal);
+            QCOMPARE(w->trayIcon()->isVisible(), stays); // the icon goes at the end
+            // Hidden in the tray, the window comes back only to ask.
+            QCOMPARE(w->isVisible(), (!fromTray || edited) && (stays || !closes));
+            if (stays)
+                QVERIFY(!w->sheet().NessunaModifica && !w->sheet().UscitaRichiesta &&
+                        !w->isMinimized());
+            if (edited)
+                QCOMPARE(
+                    fake.messages.first().text,
+                    QStringLiteral("Con questa operazione verranno perse tutte le modifiche\r\n"
+                                   "effettuate: si desidera salvarle in un file temporaneo?"));
         }
-        QCoreApplication::processEvents(); // the session's end follows its answer
-        QCOMPARE(fake.journal, journal);
-        QCOMPARE(w->trayIcon()->isVisible(), stays); // the icon goes at the end
-        // Hidden in the tray, the window comes back only to ask.
-        QCOMPARE(w->isVisible(), (!fromTray || edited) && (stays || !closes));
-        if (stays)
-            QVERIFY(!w->sheet().NessunaModifica && !w->sheet().UscitaRichiesta &&
-                    !w->isMinimized());
-        if (edited)
-            QCOMPARE(fake.messages.first().text,
-                     QStringLiteral("Con questa operazione verranno perse tutte le modifiche\r\n"
-                                    "effettuate: si desidera salvarle in un file temporaneo?"));
     }
 
     // The tray menu's items, and the five buttons leading to the same commands as its items.
@@ -111,43 +105,39 @@ private slots:
     // never while a dialog of a command is open. With a tray, minimising hides the window;
     // without one it stays minimised on the taskbar, or it could never come back. "Ripristina"
     // brings it back in normal state.
-    void trayIcon_data() {
-        QTest::addColumn<bool>("tray");
-        QTest::newRow("tray") << true;
-        QTest::newRow("no tray") << false;
-    }
     void trayIcon() {
-        QFETCH(bool, tray);
-        FakePlatform fake;
-        fake.tray = tray;
-        const auto w = openWindow(fake);
-        emit w->trayIcon()->activated(QSystemTrayIcon::Context);
-        QDialog dialog(w.get());
-        dialog.setModal(true);
-        dialog.show();
-        emit w->trayIcon()->activated(QSystemTrayIcon::Trigger);
-        QVERIFY(fake.popups.isEmpty());
-        dialog.close();
-        w->setWindowState(Qt::WindowMinimized);
-        QCoreApplication::processEvents(); // a hide would wait for the state change to be done
-        emit w->trayIcon()->activated(QSystemTrayIcon::Trigger);
-        QVERIFY(w->isHidden() == tray && w->isMinimized());
-        QCOMPARE(fake.popups, QList<QPoint>{QCursor::pos()});
-        w->trayMenu()->actions().first()->trigger(); // "Ripristina"
-        QVERIFY(w->isVisible() && !(w->windowState() & Qt::WindowMinimized));
-        QCOMPARE(fake.journal, QStringList{QStringLiteral("popup")});
-        if (!tray)
-            return;
-        // The tray goes away while the window hides in it: back on the taskbar, minimised, within
-        // two seconds; a tray that returns takes it again.
-        w->setWindowState(Qt::WindowMinimized);
-        QTRY_VERIFY(w->isHidden());
-        fake.tray = false;
-        QTRY_VERIFY_WITH_TIMEOUT(w->isVisible() && w->isMinimized(), 2000);
-        fake.tray = true;
-        w->showNormal();
-        w->setWindowState(Qt::WindowMinimized);
-        QTRY_VERIFY(w->isHidden());
+        for (bool tray : {true, false}) {
+            FakePlatform fake;
+            fake.tray = tray;
+            const auto w = openWindow(fake);
+            emit w->trayIcon()->activated(QSystemTrayIcon::Context);
+            QDialog dialog(w.get());
+            dialog.setModal(true);
+            dialog.show();
+            emit w->trayIcon()->activated(QSystemTrayIcon::Trigger);
+            QVERIFY(fake.popups.isEmpty());
+            dialog.close();
+            w->setWindowState(Qt::WindowMinimized);
+            QCoreApplication::processEvents(); // a hide would wait for the state change to be done
+            emit w->trayIcon()->activated(QSystemTrayIcon::Trigger);
+            QVERIFY(w->isHidden() == tray && w->isMinimized());
+            QCOMPARE(fake.popups, QList<QPoint>{QCursor::pos()});
+            w->trayMenu()->actions().first()->trigger(); // "Ripristina"
+            QVERIFY(w->isVisible() && !(w->windowState() & Qt::WindowMinimized));
+            QCOMPARE(fake.journal, QStringList{QStringLiteral("popup")});
+            if (!tray)
+                continue;
+            // The tray goes away while the window hides in it: back on the taskbar, minimised,
+            // within two seconds; a tray that returns takes it again.
+            w->setWindowState(Qt::WindowMinimized);
+            QTRY_VERIFY(w->isHidden());
+            fake.tray = false;
+            QTRY_VERIFY_WITH_TIMEOUT(w->isVisible() && w->isMinimized(), 2000);
+            fake.tray = true;
+            w->showNormal();
+            w->setWindowState(Qt::WindowMinimized);
+            QTRY_VERIFY(w->isHidden());
+        }
     }
 
     // A dialog keeps the window reachable: minimised meanwhile, it stays on the taskbar and the

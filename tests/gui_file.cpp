@@ -69,37 +69,32 @@ private slots:
     // would cut the reader's summary short), stops the write before the drive and the dialog; the
     // window, hidden when the command came from the tray, comes back with the box in front, its
     // focus shown and its row marked.
-    void stopsBeforeTheDialog_data() {
-        QTest::addColumn<bool>("genera");
-        QTest::addColumn<Control>("box");
-        QTest::addColumn<QString>("text"); // on a full sheet for "Genera"; none: an empty sheet
-        QTest::newRow("Genera, empty sheet") << true << general(0) << QString();
-        QTest::newRow("Genera, 31 June") << true << general(5) << "31";
-        // On an empty sheet: "Salva temp." checks nothing else.
-        QTest::newRow("Salva temp., \">\"") << false << text1(43) << "1>2";
-    }
     void stopsBeforeTheDialog() {
-        QFETCH(bool, genera);
-        QFETCH(Control, box);
-        QFETCH(QString, text);
-        FakePlatform fake;
-        fake.disketteState = Platform::Diskette::NotReady; // never asked
-        const auto w = openWindow(fake);
-        if (genera && !text.isNull())
-            fixture::fillFullSheet(w->sheet());
-        w->sheet().setText(box, text);
-        w->showPage(7);
-        w->setWindowState(Qt::WindowMinimized);
-        QCoreApplication::processEvents(); // the window hides once the state change is done
+        // "Genera" or not, the box, its text (on a full sheet for "Genera"; none: an empty sheet).
+        const std::tuple<bool, Control, QString> cases[] = {
+            {true, general(0), {}},
+            {true, general(5), "31"},   // 31 June
+            {false, text1(43), "1>2"}}; // on an empty sheet: "Salva temp." checks nothing else
+        for (const auto& [genera, box, text] : cases) {
+            FakePlatform fake;
+            fake.disketteState = Platform::Diskette::NotReady; // never asked
+            const auto w = openWindow(fake);
+            if (genera && !text.isNull())
+                fixture::fillFullSheet(w->sheet());
+            w->sheet().setText(box, text);
+            w->showPage(7);
+            w->setWindowState(Qt::WindowMinimized);
+            QCoreApplication::processEvents(); // the window hides once the state change is done
 
-        QVERIFY(!w->ScriviFileXml(genera));
-        QCOMPARE(fake.journal, QStringList{Stop});
-        QCOMPARE(fake.messages[0].icon, QMessageBox::Critical);
-        QVERIFY(w->isVisible() && !w->isMinimized());
-        QCOMPARE(w->focusWidget(), w->widgetFor(box));
-        QVERIFY(focusShown(*w));
-        QCOMPARE(w->currentPage(), controlPage(box));
-        QVERIFY(QDir(fake.folder.path()).isEmpty());
+            QVERIFY(!w->ScriviFileXml(genera));
+            QCOMPARE(fake.journal, QStringList{Stop});
+            QCOMPARE(fake.messages[0].icon, QMessageBox::Critical);
+            QVERIFY(w->isVisible() && !w->isMinimized());
+            QCOMPARE(w->focusWidget(), w->widgetFor(box));
+            QVERIFY(focusShown(*w));
+            QCOMPARE(w->currentPage(), controlPage(box));
+            QVERIFY(QDir(fake.folder.path()).isEmpty());
+        }
     }
 
     // Each way to write a sheet that was saved once and edited since, answering Yes to the
@@ -172,102 +167,92 @@ private slots:
     // A file another program changed after the program wrote it is replaced only when the user
     // says so; "No" keeps the edits and the other program's file, as a cancelled dialog does. A
     // file only touched, or one the program never read or wrote, asks nothing more.
-    void anotherProgramsChanges_data() {
-        QTest::addColumn<QString>("target");       // saved the second time
-        QTest::addColumn<QByteArray>("meanwhile"); // what another program writes there; "": a touch
-        QTest::addColumn<QMessageBox::StandardButton>("answer");
-        QTest::newRow("changed, No") << "foglio.xml" << QByteArray("theirs") << QMessageBox::No;
-        QTest::newRow("changed, Yes") << "foglio.xml" << QByteArray("theirs") << QMessageBox::Yes;
-        QTest::newRow("touched") << "foglio.xml" << QByteArray() << QMessageBox::No;
-        QTest::newRow("never read or written")
-            << "altro.xml" << QByteArray("theirs") << QMessageBox::No;
-    }
     void anotherProgramsChanges() {
-        QFETCH(QString, target);
-        QFETCH(QByteArray, meanwhile);
-        QFETCH(QMessageBox::StandardButton, answer);
-        FakePlatform fake;
-        const QString path = fake.file(target);
-        fake.saveNames = {fake.file("foglio.xml"), path};
-        const auto w = openWindow(fake);
-        QVERIFY(w->ScriviFileXml(false));
-        QFile file(path);
-        if (meanwhile.isEmpty())
-            QVERIFY(file.open(QIODevice::Append) &&
-                    file.setFileTime(QDateTime::currentDateTime().addSecs(60),
-                                     QFileDevice::FileModificationTime));
-        else
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(meanwhile));
-        file.close();
-        clickControl(*w, si(0));
-        fake.answers = {answer};
-        fake.journal.clear();
+        // Saved the second time; what another program writes there ("": a touch); the answer.
+        const std::tuple<QString, QByteArray, QMessageBox::StandardButton> cases[] = {
+            {"foglio.xml", "theirs", QMessageBox::No},
+            {"foglio.xml", "theirs", QMessageBox::Yes},
+            {"foglio.xml", "", QMessageBox::No},
+            {"altro.xml", "theirs", QMessageBox::No}}; // never read or written
+        for (const auto& [target, meanwhile, answer] : cases) {
+            FakePlatform fake;
+            const QString path = fake.file(target);
+            fake.saveNames = {fake.file("foglio.xml"), path};
+            const auto w = openWindow(fake);
+            QVERIFY(w->ScriviFileXml(false));
+            QFile file(path);
+            if (meanwhile.isEmpty())
+                QVERIFY(file.open(QIODevice::Append) &&
+                        file.setFileTime(QDateTime::currentDateTime().addSecs(60),
+                                         QFileDevice::FileModificationTime));
+            else
+                QVERIFY(file.open(QIODevice::WriteOnly) && file.write(meanwhile));
+            file.close();
+            clickControl(*w, si(0));
+            fake.answers = {answer};
+            fake.journal.clear();
 
-        const bool asked = target == "foglio.xml" && !meanwhile.isEmpty();
-        const bool replaced = !asked || answer == QMessageBox::Yes;
-        QCOMPARE(w->ScriviFileXml(false), replaced);
-        QCOMPARE(fake.journal, asked ? QStringList({Save, Failure}) : QStringList{Save});
-        QVERIFY(!asked || fake.messages[0].text.contains("modificato da un altro programma"));
-        QCOMPARE(fixture::contents(path) == meanwhile, !replaced);
-        QCOMPARE(w->sheet().NessunaModifica, replaced);
+            const bool asked = target == "foglio.xml" && !meanwhile.isEmpty();
+            const bool replaced = !asked || answer == QMessageBox::Yes;
+            QCOMPARE(w->ScriviFileXml(false), replaced);
+            QCOMPARE(fake.journal, asked ? QStringList({Save, Failure}) : QStringList{Save});
+            QVERIFY(!asked || fake.messages[0].text.contains("modificato da un altro programma"));
+            QCOMPARE(fixture::contents(path) == meanwhile, !replaced);
+            QCOMPARE(w->sheet().NessunaModifica, replaced);
+        }
     }
 
     // "Leggi" after No to the question: a sheet file fills the window, names itself in the title
     // and leaves no unsaved edit. A missing or malformed file (its message names the line) leaves
     // the sheet, the title, the file name and the unsaved edits as they were.
-    void reading_data() {
-        QTest::addColumn<QByteArray>("bytes"); // none: no such file
-        QTest::addColumn<QString>("name");     // of box 0 afterwards
-        QTest::addColumn<QString>("message");  // how it starts; none when the file is read
-        QTest::newRow("sheet file") << fixture::readData(QStringLiteral("full_sheet.xml"))
-                                    << "Società Perù Costruzioni - Forlì S.p.A." << QString();
-        QTest::newRow("missing") << QByteArray() << ""
-                                 << "ATTENZIONE: impossibile aprire il file.\r\nVerificare che il "
-                                    "nome del file sia corretto e che abbia\r\nun'estenzione "
-                                    "\"xml.\" Operazione annullata!!!";
-        QTest::newRow("malformed")
-            << QByteArray("<BODY>\r\n<R>\r\nDATI GENERALI\r\n0 - Beta\r\nQUESTIONARIO\r\n"
-                          "3 - Si\r\nx - Si\r\n4 - Si\r\n")
-            << ""
-            << "Errore nel file alla riga 7:";
-    }
     void reading() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, name);
-        QFETCH(QString, message);
-        FakePlatform fake;
-        const QString path = fake.file(QStringLiteral("letto.xml"));
-        QFile file(path);
-        QVERIFY(bytes.isNull() || (file.open(QIODevice::WriteOnly) && file.write(bytes)));
-        file.close();
-        fake.saveNames = {fake.file(QStringLiteral("prima.xml"))};
-        fake.openNames = {path};
-        const auto w = openWindow(fake);
-        QVERIFY(w->ScriviFileXml(false));
-        clickControl(*w, no(3));
-        fake.answers = {QMessageBox::Cancel, QMessageBox::No};
-        click(w->widgetFor(button(2))); // Cancel ends the read
-        QCOMPARE(fake.journal, QStringList({Save, Question}));
-        fake.journal.clear();
+        // The file (none: no such file), box 0 afterwards, how the message starts (none when the
+        // file is read).
+        const std::tuple<QByteArray, QString, QString> cases[] = {
+            {fixture::readData("full_sheet.xml"), "Società Perù Costruzioni - Forlì S.p.A.", {}},
+            {{},
+             "",
+             "ATTENZIONE: impossibile aprire il file.\r\nVerificare che il nome del file sia "
+             "corretto e che abbia\r\nun'estenzione \"xml.\" Operazione annullata!!!"},
+            {"<BODY>\r\n<R>\r\nDATI GENERALI\r\n0 - Beta\r\nQUESTIONARIO\r\n3 - Si\r\nx - Si\r\n",
+             "", "Errore nel file alla riga 7:"}};
+        for (const auto& [bytes, name, message] : cases) {
+            FakePlatform fake;
+            const QString path = fake.file(QStringLiteral("letto.xml"));
+            QFile file(path);
+            QVERIFY(bytes.isNull() || (file.open(QIODevice::WriteOnly) && file.write(bytes)));
+            file.close();
+            fake.saveNames = {fake.file(QStringLiteral("prima.xml"))};
+            fake.openNames = {path};
+            const auto w = openWindow(fake);
+            QVERIFY(w->ScriviFileXml(false));
+            clickControl(*w, no(3));
+            fake.answers = {QMessageBox::Cancel, QMessageBox::No};
+            click(w->widgetFor(button(2))); // Cancel ends the read
+            QCOMPARE(fake.journal, QStringList({Save, Question}));
+            fake.journal.clear();
 
-        click(w->widgetFor(button(2)));
-        const bool read = message.isNull();
-        QCOMPARE(fake.journal,
-                 QStringList({Question, Open}) +
-                     (read ? QStringList() : QStringList{bytes.isNull() ? Stop : Failure}));
-        QCOMPARE(fake.openDialogs[0].filter, QStringLiteral("Xml File (*.xml);;Tutti i file (*)"));
-        QCOMPARE(fake.openDialogs[0].folder, fake.folder.path());
-        const FakePlatform::Message m = fake.messages.value(2); // after the questions
-        QVERIFY2(read || (m.text.startsWith(message) && m.icon == QMessageBox::Critical),
-                 qPrintable(m.text));
-        QCOMPARE(w->windowTitle(), applicationTitle() + (read ? " - letto.xml" : " - prima.xml"));
-        QCOMPARE(w->sheet().NomeFileFoglio, fake.file(read ? "letto.xml" : "prima.xml"));
-        QCOMPARE(w->sheet().NessunaModifica, read);
-        QCOMPARE(w->textBox(general(0))->text(), name);
-        QCOMPARE(w->checkBox(no(3))->isChecked(), !read);
-        QCOMPARE(w->checkBox(si(3))->isChecked(), read);
-        // The dates read in move no focus, as full date boxes do when typed.
-        QCOMPARE(QApplication::focusWidget(), w->widgetFor(button(2)));
+            click(w->widgetFor(button(2)));
+            const bool read = message.isNull();
+            QCOMPARE(fake.journal,
+                     QStringList({Question, Open}) +
+                         (read ? QStringList() : QStringList{bytes.isNull() ? Stop : Failure}));
+            QCOMPARE(fake.openDialogs[0].filter,
+                     QStringLiteral("Xml File (*.xml);;Tutti i file (*)"));
+            QCOMPARE(fake.openDialogs[0].folder, fake.folder.path());
+            const FakePlatform::Message m = fake.messages.value(2); // after the questions
+            QVERIFY2(read || (m.text.startsWith(message) && m.icon == QMessageBox::Critical),
+                     qPrintable(m.text));
+            QCOMPARE(w->windowTitle(),
+                     applicationTitle() + (read ? " - letto.xml" : " - prima.xml"));
+            QCOMPARE(w->sheet().NomeFileFoglio, fake.file(read ? "letto.xml" : "prima.xml"));
+            QCOMPARE(w->sheet().NessunaModifica, read);
+            QCOMPARE(w->textBox(general(0))->text(), name);
+            QCOMPARE(w->checkBox(no(3))->isChecked(), !read);
+            QCOMPARE(w->checkBox(si(3))->isChecked(), read);
+            // The dates read in move no focus, as full date boxes do when typed.
+            QCOMPARE(QApplication::focusWidget(), w->widgetFor(button(2)));
+        }
     }
 };
 

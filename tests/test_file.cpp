@@ -63,28 +63,23 @@ class TestFile : public QObject {
 private slots:
     // Each sheet writes its file byte for byte; read into a full sheet, the file gives the sheet
     // back, which writes the same bytes again.
-    void handWrittenFiles_data() {
-        QTest::addColumn<int>("index");
-        for (int i = 0; i < int(std::size(SheetFiles)); ++i)
-            QTest::newRow(SheetFiles[i].first) << i;
-    }
     void handWrittenFiles() {
-        QFETCH(int, index);
-        const auto [file, edits] = SheetFiles[index];
-        const QByteArray bytes = fixture::readData(QString::fromLatin1(file));
-        RuledSheet expected, loaded;
-        fixture::edit(expected.sheet, QString::fromUtf8(edits));
-        QVERIFY(sheetFileBytes(expected.sheet) == bytes);
-        if (edits == QLatin1String("full")) { // "é" comes back as "è", "o'" as "ò"
-            expected.sheet.setText(general(8), u"Revisori è perchè Niccolò S.r.l."_qs);
-            expected.sheet.setText(general(10), u"  ÀÈÉÌÒÙ Rossi d'Amico pò"_qs);
+        for (const auto& [file, edits] : SheetFiles) {
+            const QByteArray bytes = fixture::readData(QString::fromLatin1(file));
+            RuledSheet expected, loaded;
+            fixture::edit(expected.sheet, QString::fromUtf8(edits));
+            QVERIFY(sheetFileBytes(expected.sheet) == bytes);
+            if (edits == QLatin1String("full")) { // "é" comes back as "è", "o'" as "ò"
+                expected.sheet.setText(general(8), u"Revisori è perchè Niccolò S.r.l."_qs);
+                expected.sheet.setText(general(10), u"  ÀÈÉÌÒÙ Rossi d'Amico pò"_qs);
+            }
+            fixture::fillFullSheet(loaded.sheet);
+            loaded.sheet.NessunaModifica = false;
+            QCOMPARE(CaricaFileXml(loaded.sheet, fixture::dataPath(file)).message, QString());
+            verifySame(loaded.sheet, expected.sheet);
+            QVERIFY(loaded.sheet.NessunaModifica && !loaded.sheet.CaricamentoInCorso);
+            QVERIFY(sheetFileBytes(loaded.sheet) == bytes);
         }
-        fixture::fillFullSheet(loaded.sheet);
-        loaded.sheet.NessunaModifica = false;
-        QCOMPARE(CaricaFileXml(loaded.sheet, fixture::dataPath(file)).message, QString());
-        verifySame(loaded.sheet, expected.sheet);
-        QVERIFY(loaded.sheet.NessunaModifica && !loaded.sheet.CaricamentoInCorso);
-        QVERIFY(sheetFileBytes(loaded.sheet) == bytes);
     }
 
     // Texts made of the format's own characters, and each option box, come back as they were.
@@ -312,31 +307,26 @@ private slots:
     // A replaced file keeps its mode, and its owner and group when this process may set them
     // (root, as in CI): a user's read-only file stays readable by that user alone, a colleague's
     // file in a shared folder stays theirs. A new file gets the usual mode.
-    void replacingKeepsAccess_data() {
-        QTest::addColumn<int>("mode"); // of the old file; -1: no old file
-        QTest::addColumn<uint>("owner");
-        QTest::newRow("user's read-only file") << 0440 << 1234u;
-        QTest::newRow("colleague's shared file") << 0664 << 4321u;
-        QTest::newRow("new file") << -1 << 0u;
-    }
     void replacingKeepsAccess() {
-        QFETCH(int, mode);
-        QFETCH(uint, owner);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"foglio.xml"_qs);
-        if (!accessOf(dir.path()))
-            QSKIP("files have no modes or owners here: a new file takes its folder's permissions");
-        const bool root = mayChangeOwners();
-        if (mode >= 0) {
-            QVERIFY(!saveSheetFile(path, "old"));
-            QVERIFY(setAccess(path, mode, owner));
+        // The old file's mode (-1: no old file) and owner: a user's read-only file, a colleague's
+        // shared file, a new file.
+        const std::pair<int, uint> cases[] = {{0440, 1234}, {0664, 4321}, {-1, 0}};
+        for (const auto& [mode, owner] : cases) {
+            QTemporaryDir dir;
+            const QString path = dir.filePath(u"foglio.xml"_qs);
+            if (!accessOf(dir.path()))
+                QSKIP("files have no modes or owners here: they take their folder's permissions");
+            if (mode >= 0) {
+                QVERIFY(!saveSheetFile(path, "old"));
+                QVERIFY(setAccess(path, mode, owner));
+            }
+            QVERIFY(!saveSheetFile(path, "new"));
+            QCOMPARE(fixture::contents(path), "new");
+            const FileAccess access = accessOf(path).value();
+            QCOMPARE(access.mode, mode >= 0 ? mode : newFileMode());
+            if (mayChangeOwners() && mode >= 0)
+                QCOMPARE(access.owner * 100000 + access.group, owner * 100000 + owner);
         }
-        QVERIFY(!saveSheetFile(path, "new"));
-        QCOMPARE(fixture::contents(path), "new");
-        const FileAccess access = accessOf(path).value();
-        QCOMPARE(access.mode, mode >= 0 ? mode : newFileMode());
-        if (root && mode >= 0)
-            QCOMPARE(access.owner * 100000 + access.group, owner * 100000 + owner);
     }
 
     // The name in the title and on the diskette: relative inside the program folder, else bare.
