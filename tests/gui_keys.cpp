@@ -1,7 +1,6 @@
 // The keyboard in the real window: what a box keeps of keys, pastes, drops and an input method's
-// text, with the beeps and the note of a refusal; a date typed in one go. Tab and Shift+Tab walk
-// the one order across the pages; whatever moves the focus, the control that has it is on the
-// page in front.
+// text, with the beeps and the note of a refusal. Tab and Shift+Tab walk the one order across the
+// pages; whatever moves the focus, the control that has it is on the page in front.
 #include "support/core_controls.h"
 #include "support/core_sheets.h"
 #include "support/core_table.h"
@@ -38,16 +37,6 @@ QLineEdit* focusBox(Main& w, Control c) {
     box->setFocus();
     box->end(false);
     return box;
-}
-
-// Types key by key into the widget that has the focus, as the keyboard sends them.
-void type(const char* keys) {
-    for (; *keys; ++keys)
-        QTest::keyClick(focused(), *keys);
-}
-
-void ctrl(Qt::Key key) {
-    QTest::keyClick(focused(), key, Qt::ControlModifier);
 }
 
 // How the editing table writes a key to press ("Ctrl+V", "Shift+Ins", "Esc", "F2"); anything
@@ -170,7 +159,8 @@ private slots:
                 const QKeyCombination key = QKeySequence::fromString(action)[0];
                 QTest::keyClick(edit, key.key(), key.keyboardModifiers());
             } else {
-                type(action.toUtf8());
+                for (const char key : action.toUtf8()) // typed key by key
+                    QTest::keyClick(edit, key);
             }
         }
         QCOMPARE(w->sheet().text(row.box), QString::fromUtf8(row.after));
@@ -179,23 +169,6 @@ private slots:
         const QString noted = shown && shown->isVisible() ? shown->text() : QString();
         QVERIFY2(*row.note ? noted.startsWith(QString::fromUtf8(row.note)) : noted.isEmpty(),
                  qPrintable(noted));
-    }
-
-    // Last year's date typed over in one go: a full day or month box hands the focus on to the
-    // next box of its date, shown and selected as after Tab.
-    void dateTypedInOneGo() {
-        FakePlatform fake;
-        const auto w = openWindow(fake);
-        for (int k = 5; k <= 7; ++k)
-            w->sheet().setText(general(k), QStringList{"30", "06", "2024"}[k - 5]);
-        w->showPage(controlPage(general(5)));
-        click(w->widgetFor(general(5))); // the mouse led here: the move on still shows the focus
-        ctrl(Qt::Key_A);
-        type("31102025");
-        QCOMPARE(w->sheet().general(5) + '/' + w->sheet().general(6) + '/' + w->sheet().general(7),
-                 QStringLiteral("31/10/2025"));
-        QCOMPARE(focused(), w->widgetFor(general(7)));
-        QVERIFY(focusShown(*w));
     }
 
     // Thousands of random keys, pastes and clicks (VERIMODA_SEED picks another seed than 0) end
@@ -289,7 +262,7 @@ private slots:
             for (int other = 0; other < PageCount; ++other)
                 QCOMPARE(tabs->tabRect(other), drawn[other]);
         }
-        ctrl(Qt::Key_PageUp);
+        QTest::keyClick(focused(), Qt::Key_PageUp, Qt::ControlModifier);
         verifyFocus(*w, firstControlOfPage(7), 7);
         QTest::keyClick(focused(), Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
         verifyFocus(*w, firstControlOfPage(6), 6);

@@ -1,8 +1,7 @@
 // A real file system that is full: on Linux a small tmpfs of its own, mounted on a temporary
 // folder; on Windows (under Wine) a folder on the drive that `make test-windows` maps to a small
 // tmpfs, named by VERIMODA_FULL_DISK ("F:/"). Filled up to a given number of free bytes. Mounting
-// needs root (as CI runs); otherwise the test process moves into a user and mount namespace of its
-// own, where it may mount. When none of this works, `skipReason` says why and the test skips.
+// needs root (as CI runs). When none of this works, `skipReason` says why and the test skips.
 //
 //     FullDisk disk;
 //     if (!disk.skipReason.isEmpty()) QSKIP(qPrintable(disk.skipReason));
