@@ -16,8 +16,6 @@ using namespace verimoda::test;
 class TestExit : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { prepareTestApplication(); }
-
     // "Esci", the close box, a signal (SIGTERM, SIGHUP, SIGINT) and the end of the desktop
     // session alike; a save that does not complete keeps the program, its edits and its checks (a
     // later "Genera" checks the sheet again). A signal or the session's end brings the window back

@@ -63,8 +63,6 @@ const SaveCase Saves[] = {
 class TestFileCommands : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { prepareTestApplication(); }
-
     // A check that fails, or a text the file cannot carry (outside the code page, or a ">" that
     // would cut the reader's summary short), stops the write before the drive and the dialog; the
     // window, hidden when the command came from the tray, comes back with the box in front, its

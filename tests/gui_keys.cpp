@@ -2,7 +2,6 @@
 // text, with the beeps and the note of a refusal. Tab and Shift+Tab walk the one order across the
 // pages; whatever moves the focus, the control that has it is on the page in front.
 #include "support/core_controls.h"
-#include "support/core_sheets.h"
 #include "support/core_table.h"
 #include "support/gui_window.h"
 
@@ -16,13 +15,11 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
-#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTest>
 
 using namespace verimoda;
 using namespace verimoda::test;
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -109,8 +106,6 @@ void verifyFocus(const Main& w, Control c, int page) {
 class TestKeys : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { prepareTestApplication(); }
-
     // What a box keeps of the keys typed into it, and the beeps on the way. The usual editing
     // keys work in every box; those that bring text (a paste by key, by the box's menu, by a drop,
     // an input method's text) are taken only when the box could have been typed so, a line break
@@ -169,44 +164,6 @@ private slots:
         const QString noted = shown && shown->isVisible() ? shown->text() : QString();
         QVERIFY2(*row.note ? noted.startsWith(QString::fromUtf8(row.note)) : noted.isEmpty(),
                  qPrintable(noted));
-    }
-
-    // Thousands of random keys, pastes and clicks (VERIMODA_SEED picks another seed than 0) end
-    // with no crash, the window showing the sheet, and in the boxes with a filter only what
-    // typing could bring there: digits up to the box's length, in box 50 digits and separators.
-    void randomKeys() {
-        FakePlatform fake;
-        const auto w = openWindow(fake);
-        QGuiApplication::clipboard()->setText(QStringLiteral("12,5"));
-        QRandomGenerator random(quint32(qEnvironmentVariableIntValue("VERIMODA_SEED")));
-        const QString typed = QStringLiteral("0123456789,.-+ aé€ł中");
-        const QList<QKeySequence> keys = QKeySequence::listFromString(
-            "Backspace; Del; Left; Home; End; Space; Return; Tab; Shift+Backtab; Ctrl+V; Ctrl+X; "
-            "Ctrl+Z; Ctrl+A; Ctrl+PgUp; Ctrl+B");
-        const QRegularExpression digits("^[0-9]*$"), percentage("^[0-9,.]*$");
-        for (int step = 0; step < 3000; ++step) {
-            const int r = int(random.bounded(10));
-            if (r < 6)
-                QTest::sendKeyEvent(QTest::Click, focused(), Qt::Key_unknown,
-                                    typed[random.bounded(typed.size())], Qt::NoModifier);
-            else if (const QKeyCombination key = keys[random.bounded(keys.size())][0]; r < 9)
-                QTest::keyClick(focused(), key.key(), key.keyboardModifiers());
-            else
-                clickControl(
-                    *w, fixture::valueControls()[random.bounded(fixture::valueControls().size())]);
-            for (Control c : fixture::valueControls()) {
-                const QString text = fixture::valueOf(w->sheet(), c);
-                const int length = c.array == Array::TEXT_GENERALE
-                                       ? std::array{0, 11, 2, 2, 4, 2, 2, 4, 0, 11, 0, 0}[c.index]
-                                       : 0;
-                QVERIFY2(
-                    (w->textBox(c) ? w->textBox(c)->text()
-                                   : QString::number(w->checkBox(c)->isChecked())) == text &&
-                        (length == 0 || (text.size() <= length && digits.match(text).hasMatch())) &&
-                        (c != text1(50) || percentage.match(text).hasMatch()),
-                    qPrintable(u"step %1: %2 holds \"%3\""_s.arg(step).arg(controlName(c), text)));
-            }
-        }
     }
 
     // From the first general-data box, Tab visits every position in order and comes round to

@@ -48,7 +48,7 @@ private slots:
 
     // A fully answered sheet printed to a PDF file with the real font, its box 50 holding an
     // answer so long that the longest item beside it has to wrap once more. pdftotext reads the
-    // six pages back: each header, every item text with its leader and its answer in order.
+    // six pages back: every item text with its leader and its answer in order, on its page.
     void printedSheet() {
         Sheet s;
         fixture::fillFullSheet(s);
@@ -69,9 +69,6 @@ private slots:
             QSKIP("pdftotext runs on Linux");
         const QStringList pages = pdfText({printer.outputFileName()}).split(u'\f');
         QCOMPARE(pages.size(), 7); // each page ends with a form feed
-        QVERIFY(pages[0].contains(QStringLiteral("ARDENZA - VERIMODA v. 2.1")));
-        for (int n = 1; n <= 6; ++n)
-            QVERIFY(pages[n - 1].contains(QStringLiteral("Pagina %1 di 6 pagine").arg(n)));
         for (int i = 0; i < ItemCount; ++i) { // the text, its leader and its answer
             const QRegularExpression row(
                 QRegularExpression::escape(itemText(i).simplified()).replace("\\ ", "\\s+") +

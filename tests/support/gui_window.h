@@ -10,8 +10,8 @@ class QAbstractButton;
 
 namespace verimoda::test {
 
-// Sets up the application the way the program does (fonts, Italian Qt texts, icon); call it in
-// initTestCase.
+// Sets up the application the way the program does (fonts, Italian Qt texts, icon); openWindow
+// does it first, a test that needs it before any window calls it in initTestCase.
 void prepareTestApplication();
 
 // The window as the program opens it, on the fake platform, shown and active.
