@@ -86,10 +86,9 @@ private slots:
         QVERIFY(!w->trayIcon()->contextMenu()); // the right button does nothing
         QStringList items;
         for (QAction* action : w->trayMenu()->actions())
-            items << action->objectName() + ' ' + (action->isSeparator() ? "-" : action->text());
-        QCOMPARE(items, QStringList({"MENU_RIPRISTINA Ripristina", "MENU_SEP -",
-                                     "MENU_STAMPA Stampa", "MENU_SALVA Salva Temp.",
-                                     "MENU_LEGGI Leggi", "MENU_GENERA Genera", "MENU_ESCI Esci"}));
+            items << action->text();
+        QCOMPARE(items, QStringList({"Ripristina", "", "Stampa", "Salva Temp.", "Leggi", "Genera",
+                                     "Esci"}));
         for (int i = 0; i < ButtonCount; ++i) {
             FakePlatform byButton, byMenu;
             click(openWindow(byButton)->widgetFor(button(i)));

@@ -178,13 +178,12 @@ private slots:
             fake.saveNames = {fake.file("foglio.xml"), path};
             const auto w = openWindow(fake);
             QVERIFY(w->ScriviFileXml(false));
-            QFile file(path);
-            if (meanwhile.isEmpty())
-                QVERIFY(file.open(QIODevice::Append) &&
-                        file.setFileTime(QDateTime::currentDateTime().addSecs(60),
-                                         QFileDevice::FileModificationTime));
-            else
-                QVERIFY(file.open(QIODevice::WriteOnly) && file.write(meanwhile));
+            QFile file(path); // touched, or written over in place
+            QVERIFY(meanwhile.isEmpty()
+                        ? file.open(QIODevice::Append) &&
+                              file.setFileTime(QDateTime::currentDateTime().addSecs(60),
+                                               QFileDevice::FileModificationTime)
+                        : file.open(QIODevice::WriteOnly) && file.write(meanwhile));
             file.close();
             clickControl(*w, si(0));
             fake.answers = {answer};
@@ -217,9 +216,7 @@ private slots:
         for (const auto& [bytes, name, message] : cases) {
             FakePlatform fake;
             const QString path = fake.file(QStringLiteral("letto.xml"));
-            QFile file(path);
-            QVERIFY(bytes.isNull() || (file.open(QIODevice::WriteOnly) && file.write(bytes)));
-            file.close();
+            QVERIFY(bytes.isNull() || !saveSheetFile(path, bytes));
             fake.saveNames = {fake.file(QStringLiteral("prima.xml"))};
             fake.openNames = {path};
             const auto w = openWindow(fake);

@@ -8,7 +8,6 @@
 #include "app/tab_pages.h"
 #include "entry/focus.h"
 
-#include <QCheckBox>
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QLabel>

@@ -1,11 +1,10 @@
 // The window as the user sees it: what each page holds in which order, no text clipped or
-// overlapped, its frame and face.
+// overlapped.
 #include "support/gui_window.h"
 #include "app/tab_pages.h"
 #include "support/core_controls.h"
 
 #include <QCheckBox>
-#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
@@ -108,16 +107,6 @@ private slots:
             const int hidden = page->widget()->height() - page->viewport()->height();
             QCOMPARE(page->verticalScrollBar()->maximum(), std::max(0, hidden));
         }
-    }
-
-    // A minimise box, one size only, the face that the printed pages use too.
-    void frameAndFace() {
-        const Main* w = w_.get();
-        QCOMPARE(w->maximumSize(), w->minimumSize()); // not resizable
-        QCOMPARE(w->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint),
-                 Qt::WindowMinimizeButtonHint);
-        QCOMPARE(QFontInfo(w->font()).family(), QStringLiteral("Liberation Sans"));
-        QCOMPARE(w->checkBox(option(9))->text(), QStringLiteral("S&&P/MIB")); // shows S&P/MIB
     }
 
 private:
