@@ -38,12 +38,6 @@ QByteArray summary(const QByteArray& lines) {
     return "<BODY>\r\n<RIEPILOGO_FINALE>\r\nDATI GENERALI\r\n" + lines;
 }
 
-void verifySame(const Sheet& a, const Sheet& b) {
-    for (Control c : fixture::valueControls())
-        QCOMPARE(controlName(c) + '=' + fixture::valueOf(a, c),
-                 controlName(c) + '=' + fixture::valueOf(b, c));
-}
-
 // Each file of tests/data written by hand from the format, and the edits of a fresh sheet that
 // give its sheet (see fixture::edit).
 const std::pair<const char*, const char*> SheetFiles[] = {
@@ -76,7 +70,7 @@ private slots:
             fixture::fillFullSheet(loaded.sheet);
             loaded.sheet.NessunaModifica = false;
             QCOMPARE(CaricaFileXml(loaded.sheet, fixture::dataPath(file)).message, QString());
-            verifySame(loaded.sheet, expected.sheet);
+            QVERIFY(loaded.sheet.holdsSameAs(expected.sheet));
             QVERIFY(loaded.sheet.NessunaModifica && !loaded.sheet.CaricamentoInCorso);
             QVERIFY(sheetFileBytes(loaded.sheet) == bytes);
         }
@@ -93,7 +87,7 @@ private slots:
                 s.sheet.setText(c, QString::fromUtf16(texts[box % std::size(texts)]));
             s.sheet.setValue(option(box), 1);
             QCOMPARE(load(loaded.sheet, sheetFileBytes(s.sheet)).message, QString());
-            verifySame(loaded.sheet, s.sheet);
+            QVERIFY(loaded.sheet.holdsSameAs(s.sheet));
         }
     }
 

@@ -52,22 +52,4 @@ void edit(Sheet& sheet, const QString& edits) {
     }
 }
 
-const QList<Control>& valueControls() {
-    static const QList<Control> all = [] {
-        QList<Control> found;
-        for (int a = 0; a < int(Array::Command_Function); ++a)
-            for (int i = 0; i < ItemCount; ++i)
-                if (const Control c{Array(a), i}; controlExists(c))
-                    found.append(c);
-        return found;
-    }();
-    return all;
-}
-
-QString valueOf(const Sheet& sheet, Control c) {
-    return c.array == Array::TEXT_GENERALE || c.array == Array::Text1
-               ? sheet.text(c)
-               : QString::number(sheet.value(c));
-}
-
 } // namespace verimoda::fixture

@@ -1,10 +1,9 @@
-// The complete sheet the tests fill in, the files of tests/data, and a sheet's values one by one.
+// The complete sheet the tests fill in, and the files of tests/data.
 #pragma once
 
 #include "sheet/sheet.h"
 
 #include <QByteArray>
-#include <QList>
 #include <QString>
 
 namespace verimoda::fixture {
@@ -26,9 +25,5 @@ void fillFullSheet(Sheet& sheet);
 // "t42=-1500" indicator box 42 ("t33" empties it), "o4=0" unticks option box 4, "s5", "n5" and
 // "a5" answer row 5 "Si", "No" and "N/A" alone, "r5" empties it.
 void edit(Sheet& sheet, const QString& edits);
-
-// Every control that holds a value, array by array, and its value as text (0 or 1 for a box).
-const QList<Control>& valueControls();
-QString valueOf(const Sheet& sheet, Control c);
 
 } // namespace verimoda::fixture
