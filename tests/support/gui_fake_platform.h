@@ -51,9 +51,8 @@ public:
     // What happened: "message <title>", "save <title>", "open <title>", "print", "beep",
     // "popup", "exit".
     QStringList journal;
-    struct Message {
+    struct Message { // its title is in the journal
         QMessageBox::Icon icon;
-        QString title;
         QString text;
         QMessageBox::StandardButtons buttons;
     };
@@ -68,7 +67,7 @@ public:
                                         const QString& text,
                                         QMessageBox::StandardButtons buttons) override {
         during();
-        messages.append({icon, title, text, buttons});
+        messages.append({icon, text, buttons});
         journal.append(QLatin1String("message ") + title);
         const auto escape = (buttons & QMessageBox::Cancel) ? QMessageBox::Cancel
                             : (buttons & QMessageBox::No)   ? QMessageBox::No
