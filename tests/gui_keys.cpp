@@ -61,7 +61,6 @@ const Edit Edits[] = {
     {"amount, Ctrl+V of words", text1(27), "125000050", "Ctrl+V", "circa 1,2 milioni", "125000050",
      1, Amount},
     {"amount, menu paste of euros", text1(27), "", "menu", "€ 12.345,67", "", 1, Amount},
-    {"amount, Ctrl+A Ctrl+V", text1(27), "125000050", "Ctrl+A Ctrl+V", "1250000", "1250000", 0, ""},
     {"amount, a second sign", text1(30), "", "-1500-", "", "-1500", 1, Sign},
     {"amount, a digit before the sign", text1(30), "|-1500", "3", "", "-1500", 1, Sign},
     {"amount, a sign in front", text1(30), "|1500", "- -", "", "-1500", 1, Sign},

@@ -94,7 +94,6 @@ private slots:
         const QString exactWord = QString(82, u'x') + u' ' + words(1);
         // Text, answer, justified lines before the last line, last line.
         const std::tuple<QString, QString, int, QString> cases[] = {
-            {exact, "Si", 0, exact},
             {exact + " z", "Si", 1, "z"},                // the exact fit kept as the justified line
             {words(23), "Si", 1, words(11)},             // 309 wide: 12 words, then 11
             {words(23), QString(20, u'9'), 2, words(1)}, // 11 would run under the answer
