@@ -1,7 +1,6 @@
 // The sheet printed through QPrinter with the real font: "Stampa" writing a PDF file that
 // pdftotext reads back, no word off the printable area, the file the dialog offers, and the
 // outputs that cannot be written.
-#include "entry/answers.h"
 #include "file/writer.h"
 #include "print/layout.h"
 #include "print/qt_printer.h"
@@ -42,8 +41,8 @@ private slots:
     void initTestCase() { prepareTestApplication(); }
 
     // A fully answered sheet printed to a PDF file with the real font, its box 50 holding an
-    // answer so long that the longest item beside it has to wrap once more. pdftotext reads the
-    // six pages back: every item text with its leader and its answer in order, on its page.
+    // answer so long that the longest item beside it has to wrap once more: six pages, every
+    // word of them inside the printable area (pdftotext reads their boxes back).
     void printedSheet() {
         Sheet s;
         fixture::fillFullSheet(s);

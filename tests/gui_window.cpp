@@ -1,14 +1,12 @@
-// The window as the user sees it: what each page holds in which order, no text clipped or
-// overlapped. The desktop platform under it: the program's folder installed or not, Qt's dialogs
-// in Italian, and Qt's message box as the program sets it up.
+// The window as the user sees it: each item's text beside its control, no text clipped. The desktop
+// platform under it: the program's folder installed or not, Qt's dialogs in Italian, and Qt's
+// message box as the program sets it up.
 #include "support/gui_window.h"
 #include "app/qt_platform.h"
 #include "app/tab_pages.h"
 #include "support/core_controls.h"
 
-#include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollArea>

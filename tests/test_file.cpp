@@ -121,6 +121,8 @@ private slots:
             {QByteArray(2 << 20, 'x') + "\r\nQUESTIONARIO", 5, "troppo lunga"},
             {longLine.repeated(lines), 4 + lines, "senza la riga \"QUESTIONARIO\""},
             {{}, 1, "vuoto"}}; // an empty file
+        Sheet full;
+        fixture::fillFullSheet(full);
         for (const auto& [rest, line, what] : cases) {
             const QByteArray bytes = rest.isNull() ? QByteArray() : summary("0 - Alfa\r\n" + rest);
             for (bool unchanged : {true, false}) {
@@ -136,8 +138,6 @@ private slots:
                          qPrintable(result.message));
                 QCOMPARE(s.sheet.NessunaModifica, unchanged);
                 QVERIFY(!s.sheet.CaricamentoInCorso);
-                Sheet full;
-                fixture::fillFullSheet(full);
                 QVERIFY(s.sheet.holdsSameAs(full));
             }
         }
