@@ -10,7 +10,6 @@
 #include "support/gui_window.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
